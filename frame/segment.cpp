@@ -1,0 +1,39 @@
+#include "frame/segment.h"
+
+#include <climits>
+#include <cmath>
+
+#include "frame/settings.h"
+
+namespace qira {
+
+namespace {
+
+// Whole number of limits contained in q, truncated toward zero to a 32-bit integer.
+// Quotients beyond the integer range saturate instead of overflowing.
+int wholeLimits(double q) {
+  if (!(q < 2147483647.0)) return INT_MAX;
+  return static_cast<int>(q);
+}
+
+}  // namespace
+
+double ToTbpDifference(const ConversionSegment& s, double d) {
+  if (d > s.limit && settings().constrainRange) {
+    int n = wholeLimits(d / s.limit);
+    return s.a * std::pow(d - n * s.limit, s.b) + n * s.a * std::pow(s.limit, s.b);
+  }
+  return s.a * std::pow(d, s.b);
+}
+
+double FromTbpDifference(const ConversionSegment& s, double t) {
+  double tL = s.a * std::pow(s.limit, s.b);
+  double inverse = 1.0 / s.b;
+  if (t > tL && settings().constrainRange) {
+    int n = wholeLimits(t / tL);
+    return std::pow((t - n * tL) / s.a, inverse) + n * std::pow(tL / s.a, inverse);
+  }
+  return std::pow(t / s.a, inverse);
+}
+
+}  // namespace qira
