@@ -1,0 +1,4 @@
+// Example session: blends.
+#include "sections.h"
+
+void runBlends(const QiraLibrary& /*lib*/) {}

@@ -1,0 +1,4 @@
+// Example session: characterization.
+#include "sections.h"
+
+void runCharacterization(const QiraLibrary& /*lib*/) {}

@@ -1,0 +1,4 @@
+// Example session: conversions.
+#include "sections.h"
+
+void runConversions(const QiraLibrary& /*lib*/) {}

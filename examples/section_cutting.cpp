@@ -1,0 +1,4 @@
+// Example session: cutting.
+#include "sections.h"
+
+void runCutting(const QiraLibrary& /*lib*/) {}

@@ -1,0 +1,4 @@
+// Example session: properties.
+#include "sections.h"
+
+void runProperties(const QiraLibrary& /*lib*/) {}

@@ -1,0 +1,4 @@
+// Example session: viscosity.
+#include "sections.h"
+
+void runViscosity(const QiraLibrary& /*lib*/) {}
