@@ -10,9 +10,12 @@ namespace qira {
 namespace {
 
 // Whole number of limits contained in q, truncated toward zero to a 32-bit integer.
-// Quotients beyond the integer range saturate instead of overflowing.
+// Quotients beyond the integer range saturate instead of overflowing (a host may pass a
+// nonsensical segment or difference); not-a-number counts no whole limit.
 int wholeLimits(double q) {
-  if (!(q < 2147483647.0)) return INT_MAX;
+  if (std::isnan(q)) return 0;
+  if (q >= 2147483647.0) return INT_MAX;
+  if (q <= -2147483648.0) return INT_MIN;
   return static_cast<int>(q);
 }
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds every libFuzzer target and runs each for a bounded time (default 20 s each),
-# starting from the seed corpus in fuzz/corpus/<target>/. Fails on the first finding.
+# starting from the seed corpus in fuzz/corpus/<target>/ and the inputs of past findings
+# in fuzz/regressions/<target>/. Fails on the first finding.
 # A longer local run: bash scripts/fuzz.sh 600
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,12 +15,16 @@ status=0
 for bin in build/fuzz/fuzz/fuzz_*; do
   [ -x "$bin" ] || continue
   name=$(basename "$bin")
-  mkdir -p "$work/$name" "fuzz/corpus/$name"
+  mkdir -p "$work/$name"
+  corpora=("$work/$name")
+  for dir in "fuzz/corpus/$name" "fuzz/regressions/$name"; do
+    [ -d "$dir" ] && corpora+=("$dir")
+  done
   echo "== $name (${seconds}s)"
   if ! "$bin" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
         -print_final_stats=1 -artifact_prefix="$work/$name-" \
-        "$work/$name" "fuzz/corpus/$name" >"$work/$name.log" 2>&1; then
-    tail -60 "$work/$name.log"
+        "${corpora[@]}" >"$work/$name.log" 2>&1; then
+    grep -v "^#" "$work/$name.log" | tail -40
     echo "FINDING in $name"
     status=1
   else

@@ -68,3 +68,12 @@ TEST(Segment, HugeAndNonFiniteDifferencesDoNotOverflow) {
   EXPECT_TRUE(std::isnan(ToTbpDifference(k10to30, std::nan(""))));
   EXPECT_TRUE(std::isnan(FromTbpDifference(k10to30, std::nan(""))));
 }
+
+TEST(Segment, NegativeLimitDoesNotOverflowTheWholeLimitCount) {
+  qira_test::DefaultSettings guard;
+  // A nonsensical segment (negative limit) gives a huge negative quotient d / limit.
+  const ConversionSegment bad{4.9004, 0.71644, -1e-300};
+  double t = ToTbpDifference(bad, 10.0);
+  (void)t;  // any value; the point is that the count saturates instead of overflowing
+  SUCCEED();
+}
