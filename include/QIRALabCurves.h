@@ -1,10 +1,110 @@
-/* Laboratory-curve cutting, NBP range fractions, yield cuts, mid-cut boiling points and extrapolation correction. */
+/* Laboratory-curve cutting, NBP range fractions, yield cuts, mid-cut boiling points and
+ * extrapolation correction.
+ *
+ * Temperatures are in kelvin, fractions are parts of one (0 to 1). Arrays are owned by
+ * the caller; the lengths each function needs are given with it. Component lists are
+ * NBPs and fractions in the same order, in any order of boiling point; results come back
+ * in the caller's order.
+ */
 #ifndef QIRA_LABCURVES_H
 #define QIRA_LABCURVES_H
 
 #include "QIRAExport.h"
 
 QIRA_C_BEGIN
+
+/* ---- Extrapolation correction ------------------------------------------------------
+ * curve: n values, corrected in place. Points 0..i1-1 are the extrapolated front end,
+ * i1 the first measured point, i2 the last, i2+1..n-1 the back end. lo, hi: bounds,
+ * -32767.0 for none. An end that crosses a bound is compressed linearly towards its
+ * measured anchor so that its outermost point lands on the bound. The corrections run
+ * front-below-lo, front-above-hi, back-above-hi, back-below-lo; a span or clearance
+ * below 1e-6 (or not a number) ends the call with the corrections made so far.
+ * Nothing happens for a null curve, n < 1, or a measured index outside 0..n-1. */
+
+/* With i1 > i2 (no measured point) clamps points 0..n-2 into the bounds (the last point
+ * is never clamped); otherwise runs the four corrections. */
+QIRA_API void CorrectExtrapolation(double* curve, int i1, int i2, int n, double lo,
+                                   double hi);
+/* Always runs the four corrections (both indices must lie in 0..n-1). When the front
+ * end lies below lo = 0 and the measured anchor curve[i1] is below 1e-6, the anchor is
+ * first set to 1.1e-6 in the caller's array so the front can be compressed onto zero. */
+QIRA_API void Blend_CorrectUserCurveOverExtrapolation(double* curve, int i1, int i2,
+                                                      int n, double lo, double hi);
+
+/* ---- Mid-cut boiling points --------------------------------------------------------
+ * fractions, nbp: n each; out: n boiling points (K). Each component is read on the TBP
+ * curve through (NBP, cumulative fraction up to and including it) at the middle of its
+ * own cut (the lightest at the top of its cut); a leading run of empty components gets
+ * the mean of its NBP and the one below. unused: accepted and ignored. upperBound
+ * (-32767.0 for none) replaces the highest NBP when above it. n = 0 returns true with
+ * nothing written, n = 1 returns the NBP. False (all outputs -32767.0) when the curve
+ * cannot be read; false with nothing written for null arrays or n < 0. */
+QIRA_API bool Blend_CBP(const double* fractions, const double* nbp, int n, double* out,
+                        double unused, double upperBound);
+
+/* ---- Laboratory-curve readers ------------------------------------------------------
+ * n laboratory points (fractions ascending, temperatures in K). Each reader reads the
+ * curve at its standard fractions, writes them to fractionsOut and the TBP temperatures
+ * at them to tbp, and returns the count:
+ *   BlendD86toTBP        9: IBP, 0.05, 0.1, 0.3, 0.5, 0.7, 0.9, 0.95, FBP (API 3A1.1)
+ *   BlendD86toTBPOption  D86BaseSizeOption(): the nine, or with D86 method 0 the seven
+ *                        IBP, 0.1, 0.3, 0.5, 0.7, 0.9, FBP
+ *   BlendD2887toTBP      8: 0.05, 0.1, 0.3, 0.5, 0.7, 0.9, 0.95, FBP (API 3A3.1; with
+ *                        D2887 option 1 the readings are copied unconverted)
+ *   BlendD1160toTBP      D1160BaseSize(n, fractions): IBP, 0.1, 0.3, 0.5 converted by
+ *                        Blend_D1160toTBP, then every input point above 0.4999999
+ *                        appended unconverted (an input point at 0.5 appears twice)
+ * IBP and FBP are the IBP and FBP values / 100. A TBP entry that cannot be produced
+ * (laboratory curve that cannot be read, conversion that refuses the readings) is
+ * -32767.0. Null arrays or n < 1 return 0 with nothing written. */
+QIRA_API int BlendD86toTBP(int n, const double* fractions, const double* temps,
+                           double* tbp, double* fractionsOut);
+QIRA_API int BlendD86toTBPOption(int n, const double* fractions, const double* temps,
+                                 double* tbp, double* fractionsOut);
+QIRA_API int BlendD2887toTBP(int n, const double* fractions, const double* temps,
+                             double* tbp, double* fractionsOut);
+QIRA_API int BlendD1160toTBP(int n, const double* fractions, const double* temps,
+                             double* tbp, double* fractionsOut);
+
+/* ---- Laboratory-curve cutting ------------------------------------------------------
+ * n laboratory points (fractions ascending, temperatures in K); cuts: nc component NBPs
+ * (K); out: nc component fractions, in the caller's order. The curve is read and
+ * converted by the matching reader and its TBP curve cut at the NBPs on the probability
+ * scale. All but Blend_GetD86Comp first clamp fractions[0] up to IBP and fractions[n-1]
+ * down to FBP in the caller's array. Blend_GetD2887Comp with a nonzero D2887 option
+ * cuts the caller's curve directly as a TBP curve. When the curve cannot be read,
+ * converted or cut, out keeps its previous contents; null arrays, n < 1 or nc < 1 do
+ * nothing. */
+QIRA_API void Blend_GetD86Comp(int n, double* fractions, const double* temps,
+                               const double* cuts, double* out, int nc);
+QIRA_API void Blend_GetD86CompOption(int n, double* fractions, const double* temps,
+                                     const double* cuts, double* out, int nc);
+QIRA_API void Blend_GetD2887Comp(int n, double* fractions, const double* temps,
+                                 const double* cuts, double* out, int nc);
+QIRA_API void Blend_GetD1160Comp(int n, double* fractions, const double* temps,
+                                 const double* cuts, double* out, int nc);
+
+/* ---- NBP range fractions and yield cuts --------------------------------------------
+ * Blend_NBPTempBound: the fraction of the whole material boiling within (lower, upper]
+ * (K; -32767.0 for an open side), from the probability-scale cut of the components'
+ * curve, into *total; and, when perComponent (n values) is not null, each component's
+ * share of the material inside the range (linear split of a component straddling a
+ * bound, renormalised to sum to 1). False with nothing written when the fractions do
+ * not sum to 1 within 1e-10, for null nbp/fractions/total or n < 1. A range that holds
+ * no material (both bounds below the lightest or above the heaviest NBP, or an empty
+ * or inverted range) gives all shares 0 instead of a division by zero. */
+QIRA_API bool Blend_NBPTempBound(double upper, double lower, const double* nbp,
+                                 const double* fractions, int n, double* perComponent,
+                                 double* total);
+/* TBP temperatures (m, K) at m ascending cumulative yields of the components' blended
+ * TBP curve (Blend_TBP with no end temperatures; pointMode as there). yields[0] and
+ * yields[m-1] may be clamped in place to IBP and FBP; -32767.0 in every output when the
+ * curve cannot be read. Always returns true (false only for null arrays or counts
+ * below 1, with nothing written). */
+QIRA_API bool Blend_GetTBPCutsFromNBP(double* tbp, double* yields, int m,
+                                      const double* nbp, const double* fractions, int n,
+                                      bool pointMode);
 
 QIRA_C_END
 
