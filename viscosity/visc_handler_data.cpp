@@ -1,0 +1,272 @@
+// ViscHandler data model: construction defaults, per-component storage, deep copies and
+// the plain setters and getters.
+#include <cstddef>
+#include <memory>
+#include <vector>
+
+#include "ViscHandler.h"
+#include "frame/missing.h"
+#include "viscosity/visc_internal.h"
+
+using qira::kMissing;
+using qira::kMissingIndex;
+using qira::visc::inRange;
+using qira::visc::record;
+using qira::visc::valueAt;
+
+ViscHandler::ViscHandler()
+    : m_CrudeConst{},
+      m_IsKinVisc(false),
+      m_UseRefutas(false),
+      m_IsKorumProp(false),
+      m_NumbBulkPts(0),
+      m_Ncurves(0),
+      m_SingleCurveNpts(0),
+      m_NHypoCurves(0),
+      m_NumbHypoComp(0),
+      m_NumbComp(0),
+      m_MaxIter(50),
+      m_RefutasA(33.468),
+      m_RefutasB(23.097),
+      m_RefutasC(0.8),
+      m_PentaneVisc1(2.296),
+      m_PentaneVisc2(0.2307),
+      m_PentaneDensity(629.729),
+      m_MyUniqueID(-1) {
+  initvisc();
+}
+
+ViscHandler::~ViscHandler() = default;
+
+ViscHandler::ViscHandler(const ViscHandler& other)
+    : m_IsKinVisc(other.m_IsKinVisc),
+      m_UseRefutas(other.m_UseRefutas),
+      m_IsKorumProp(other.m_IsKorumProp),
+      m_CalcBulkValues(other.m_CalcBulkValues),
+      m_BulkValues(other.m_BulkValues),
+      m_BulkTemp(other.m_BulkTemp),
+      m_NumbBulkPts(other.m_NumbBulkPts),
+      m_CurveVisc(other.m_CurveVisc),
+      m_CurveBP(other.m_CurveBP),
+      m_CurveTemp(other.m_CurveTemp),
+      m_CurveNpts(other.m_CurveNpts),
+      m_Ncurves(other.m_Ncurves),
+      m_SingleCurveNpts(other.m_SingleCurveNpts),
+      m_HypoTempCrvs(other.m_HypoTempCrvs),
+      m_HypoViscCrvs(other.m_HypoViscCrvs),
+      m_NHypoCurves(other.m_NHypoCurves),
+      m_DCompBPs(other.m_DCompBPs),
+      m_HypoBPs(other.m_HypoBPs),
+      m_HypoIndex(other.m_HypoIndex),
+      m_NumbHypoComp(other.m_NumbHypoComp),
+      m_NumbComp(other.m_NumbComp),
+      m_VsData(other.m_VsData),
+      m_MaxIter(other.m_MaxIter),
+      m_RefutasA(other.m_RefutasA),
+      m_RefutasB(other.m_RefutasB),
+      m_RefutasC(other.m_RefutasC),
+      m_PentaneVisc1(other.m_PentaneVisc1),
+      m_PentaneVisc2(other.m_PentaneVisc2),
+      m_PentaneDensity(other.m_PentaneDensity),
+      m_CpvVisc38(other.m_CpvVisc38),
+      m_CpvVisc50(other.m_CpvVisc50),
+      m_CpvVisc60(other.m_CpvVisc60),
+      m_CpvVisc100(other.m_CpvVisc100),
+      m_ThetaA(other.m_ThetaA),
+      m_ThetaB(other.m_ThetaB),
+      m_IsHypo(other.m_IsHypo),
+      m_MyUniqueID(other.m_MyUniqueID) {
+  for (std::size_t i = 0; i < 35; ++i) m_CrudeConst[i] = other.m_CrudeConst[i];
+  // Own copies of the property records, and evaluation records linked to them: a link
+  // to the source's record k becomes a link to this handler's record k.
+  m_CompData.reserve(other.m_CompData.size());
+  for (const auto& rec : other.m_CompData)
+    m_CompData.push_back(rec ? std::make_unique<pc_comp_data>(*rec) : nullptr);
+  for (pc_vs_data& vs : m_VsData) {
+    pc_comp_data* linked = nullptr;
+    for (std::size_t k = 0; k < other.m_CompData.size(); ++k)
+      if (vs.Comp != nullptr && other.m_CompData[k].get() == vs.Comp) {
+        linked = m_CompData[k].get();
+        break;
+      }
+    vs.Comp = linked;
+  }
+}
+
+ViscHandler& ViscHandler::operator=(const ViscHandler& other) {
+  if (this != &other) {
+    ViscHandler copy(other);
+    // Field-wise move of the finished copy; the records keep their addresses, so the
+    // evaluation records stay linked to the records this handler now owns.
+    for (std::size_t i = 0; i < 35; ++i) m_CrudeConst[i] = copy.m_CrudeConst[i];
+    m_IsKinVisc = copy.m_IsKinVisc;
+    m_UseRefutas = copy.m_UseRefutas;
+    m_IsKorumProp = copy.m_IsKorumProp;
+    m_CalcBulkValues = std::move(copy.m_CalcBulkValues);
+    m_BulkValues = std::move(copy.m_BulkValues);
+    m_BulkTemp = std::move(copy.m_BulkTemp);
+    m_NumbBulkPts = copy.m_NumbBulkPts;
+    m_CurveVisc = std::move(copy.m_CurveVisc);
+    m_CurveBP = std::move(copy.m_CurveBP);
+    m_CurveTemp = std::move(copy.m_CurveTemp);
+    m_CurveNpts = std::move(copy.m_CurveNpts);
+    m_Ncurves = copy.m_Ncurves;
+    m_SingleCurveNpts = copy.m_SingleCurveNpts;
+    m_HypoTempCrvs = std::move(copy.m_HypoTempCrvs);
+    m_HypoViscCrvs = std::move(copy.m_HypoViscCrvs);
+    m_NHypoCurves = copy.m_NHypoCurves;
+    m_DCompBPs = std::move(copy.m_DCompBPs);
+    m_HypoBPs = std::move(copy.m_HypoBPs);
+    m_HypoIndex = std::move(copy.m_HypoIndex);
+    m_NumbHypoComp = copy.m_NumbHypoComp;
+    m_NumbComp = copy.m_NumbComp;
+    m_VsData = std::move(copy.m_VsData);
+    m_CompData = std::move(copy.m_CompData);
+    m_MaxIter = copy.m_MaxIter;
+    m_RefutasA = copy.m_RefutasA;
+    m_RefutasB = copy.m_RefutasB;
+    m_RefutasC = copy.m_RefutasC;
+    m_PentaneVisc1 = copy.m_PentaneVisc1;
+    m_PentaneVisc2 = copy.m_PentaneVisc2;
+    m_PentaneDensity = copy.m_PentaneDensity;
+    m_CpvVisc38 = std::move(copy.m_CpvVisc38);
+    m_CpvVisc50 = std::move(copy.m_CpvVisc50);
+    m_CpvVisc60 = std::move(copy.m_CpvVisc60);
+    m_CpvVisc100 = std::move(copy.m_CpvVisc100);
+    m_ThetaA = std::move(copy.m_ThetaA);
+    m_ThetaB = std::move(copy.m_ThetaB);
+    m_IsHypo = std::move(copy.m_IsHypo);
+    m_MyUniqueID = copy.m_MyUniqueID;
+  }
+  return *this;
+}
+
+// Releases every per-component array and record and allocates them afresh for
+// m_NumbComp components (none for a count below 1). Values nobody has written yet start
+// defined: standard viscosities, thetas and boiling points at the missing-value marker,
+// hypo positions at the missing index, hypothetical flags at -1, records and mole
+// fractions at 0 with no record link. m_HypoBPs is left absent.
+void ViscHandler::AllocateMemory() {
+  const std::size_t n = static_cast<std::size_t>(m_NumbComp > 0 ? m_NumbComp : 0);
+  m_CompData.clear();
+  m_CompData.reserve(n);
+  for (std::size_t i = 0; i < n; ++i) m_CompData.push_back(std::make_unique<pc_comp_data>());
+  m_VsData.assign(n, pc_vs_data{});
+  m_CpvVisc38.assign(n, kMissing);
+  m_CpvVisc50.assign(n, kMissing);
+  m_CpvVisc60.assign(n, kMissing);
+  m_CpvVisc100.assign(n, kMissing);
+  m_ThetaA.assign(n, kMissing);
+  m_ThetaB.assign(n, kMissing);
+  m_IsHypo.assign(n, -1);
+  m_HypoIndex.assign(n, kMissingIndex);
+  m_DCompBPs.assign(n, kMissing);
+  m_HypoBPs.clear();
+  m_HypoBPs.shrink_to_fit();
+}
+
+void ViscHandler::SetNumbComp(int n) {
+  m_NumbComp = n;
+  AllocateMemory();
+}
+
+void ViscHandler::SetNumbHypoComp(int h) {
+  m_NumbHypoComp = h;
+  m_HypoBPs.assign(static_cast<std::size_t>(h > 0 ? h : 0), kMissing);
+}
+
+void ViscHandler::SetNcurves(int c) { m_Ncurves = c; }
+void ViscHandler::SetMaxIter(int maxIter) { m_MaxIter = maxIter; }
+void ViscHandler::SetMyUniqueID(int id) { m_MyUniqueID = id; }
+int ViscHandler::GetMyUniqueID() { return m_MyUniqueID; }
+void ViscHandler::SetRefutasA(double a) { m_RefutasA = a; }
+void ViscHandler::SetRefutasB(double b) { m_RefutasB = b; }
+void ViscHandler::SetRefutasC(double c) { m_RefutasC = c; }
+void ViscHandler::SetUseRefutas(bool use) { m_UseRefutas = use; }
+void ViscHandler::SetViscosityType(bool kinematic) { m_IsKinVisc = kinematic; }
+bool ViscHandler::IsKinVisc() { return m_IsKinVisc; }
+void ViscHandler::SetIsKorumProp(bool korum) { m_IsKorumProp = korum; }
+
+void ViscHandler::SetDCompBPs(int i, double kelvin) {
+  if (inRange(m_DCompBPs, i)) m_DCompBPs[static_cast<std::size_t>(i)] = kelvin;
+}
+
+void ViscHandler::SetIsHypo(int i, int flag) {
+  if (inRange(m_IsHypo, i)) m_IsHypo[static_cast<std::size_t>(i)] = flag;
+}
+
+int ViscHandler::IsHypo(int i) { return valueAt(m_IsHypo, i, kMissingIndex); }
+
+namespace {
+
+// Stores v into one float field of component i's record, when the record exists.
+void setRecordField(ViscHandler& h, int i, float pc_comp_data::*field, float v) {
+  if (pc_comp_data* rec = record(h, i)) rec->*field = v;
+}
+
+}  // namespace
+
+void ViscHandler::SetTc(int i, float v) { setRecordField(*this, i, &pc_comp_data::Tc, v); }
+void ViscHandler::SetPc(int i, float v) { setRecordField(*this, i, &pc_comp_data::Pc, v); }
+void ViscHandler::SetVc(int i, float v) { setRecordField(*this, i, &pc_comp_data::Vc, v); }
+void ViscHandler::SetOmega(int i, float v) { setRecordField(*this, i, &pc_comp_data::Omega, v); }
+void ViscHandler::SetMw(int i, float v) { setRecordField(*this, i, &pc_comp_data::Mw, v); }
+void ViscHandler::SetBoil(int i, float v) { setRecordField(*this, i, &pc_comp_data::Boil, v); }
+void ViscHandler::SetLiqDen(int i, float v) { setRecordField(*this, i, &pc_comp_data::LiqDen, v); }
+void ViscHandler::SetWsrk(int i, float v) { setRecordField(*this, i, &pc_comp_data::Wsrk, v); }
+void ViscHandler::SetVchar(int i, float v) { setRecordField(*this, i, &pc_comp_data::Vchar, v); }
+void ViscHandler::SetThetaA(int i, float v) { setRecordField(*this, i, &pc_comp_data::ThetaA, v); }
+void ViscHandler::SetThetaB(int i, float v) { setRecordField(*this, i, &pc_comp_data::ThetaB, v); }
+
+void ViscHandler::SetTypeHc(int i, bool hydrocarbon) {
+  if (pc_comp_data* rec = record(*this, i))
+    rec->TypeFlags = (rec->TypeFlags & ~std::uint32_t{1}) | (hydrocarbon ? 1u : 0u);
+}
+
+void ViscHandler::SetVsdata(int i, float moleFraction) {
+  if (!inRange(m_VsData, i)) return;
+  pc_vs_data& vs = m_VsData[static_cast<std::size_t>(i)];
+  vs.x = static_cast<double>(moleFraction);
+  vs.Comp = record(*this, i);
+  vs.Extra1 = 0.0;
+  vs.Extra2 = 0.0;
+}
+
+double ViscHandler::GetQiraThetaA(int i) {
+  const pc_comp_data* rec = record(*this, i);
+  return rec ? static_cast<double>(rec->ThetaA) : kMissing;
+}
+
+double ViscHandler::GetQiraThetaB(int i) {
+  const pc_comp_data* rec = record(*this, i);
+  return rec ? static_cast<double>(rec->ThetaB) : kMissing;
+}
+
+double ViscHandler::GetThetaA(int i) { return valueAt(m_ThetaA, i, kMissing); }
+double ViscHandler::GetThetaB(int i) { return valueAt(m_ThetaB, i, kMissing); }
+double ViscHandler::GetCpvVisc38(int i) { return valueAt(m_CpvVisc38, i, kMissing); }
+double ViscHandler::GetCpvVisc50(int i) { return valueAt(m_CpvVisc50, i, kMissing); }
+double ViscHandler::GetCpvVisc60(int i) { return valueAt(m_CpvVisc60, i, kMissing); }
+double ViscHandler::GetCpvVisc100(int i) { return valueAt(m_CpvVisc100, i, kMissing); }
+
+namespace {
+
+// The array's storage, or null for an absent (empty) array.
+double* storageOf(std::vector<double>& v) { return v.empty() ? nullptr : v.data(); }
+
+}  // namespace
+
+double* ViscHandler::GetCpvVisc38() { return storageOf(m_CpvVisc38); }
+double* ViscHandler::GetCpvVisc50() { return storageOf(m_CpvVisc50); }
+double* ViscHandler::GetCpvVisc60() { return storageOf(m_CpvVisc60); }
+double* ViscHandler::GetCpvVisc100() { return storageOf(m_CpvVisc100); }
+double* ViscHandler::GetBulkTemp() { return storageOf(m_BulkTemp); }
+double* ViscHandler::GetBulkValues() { return storageOf(m_BulkValues); }
+double* ViscHandler::GetCalcBulkValues() { return storageOf(m_CalcBulkValues); }
+double* ViscHandler::GetHypoTempCrvs() { return storageOf(m_HypoTempCrvs); }
+
+int ViscHandler::GetNumbBulkPts() { return m_NumbBulkPts; }
+int ViscHandler::GetNcurves() { return m_Ncurves; }
+int ViscHandler::GetNHypoCurves() { return m_NHypoCurves; }
+int ViscHandler::GetNumbComp() { return m_NumbComp; }
+int ViscHandler::GetNumbHypoComp() { return m_NumbHypoComp; }

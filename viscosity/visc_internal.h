@@ -1,0 +1,83 @@
+// Internal helpers of the viscosity handler shared by its source files: bounded counts
+// over the handler's arrays, checked element access, and the assay composition kept in
+// the evaluation records.
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <vector>
+
+#include "ViscHandler.h"
+#include "frame/missing.h"
+
+namespace qira {
+namespace visc {
+
+// Pressure of every characterization step, kPa.
+constexpr double kCharacterizationPressure = 101.325;
+
+// Mole fractions of at most this size do not count in the crude-oil correlation.
+constexpr double kCountingFraction = 1e-7;
+
+// The smaller of n and the size of every given array, never below 0: the number of
+// entries a loop over "n components" may touch without leaving any of the arrays.
+inline int boundedCount(int n) { return n < 0 ? 0 : n; }
+template <typename V, typename... Rest>
+int boundedCount(int n, const V& first, const Rest&... rest) {
+  const int size = static_cast<int>(std::min<std::size_t>(first.size(), 0x7fffffff));
+  return boundedCount(std::min(n, size), rest...);
+}
+
+// True when i indexes an element of v.
+template <typename V>
+bool inRange(const V& v, int i) {
+  return i >= 0 && static_cast<std::size_t>(i) < v.size();
+}
+
+// Element i of v, or fallback when i lies outside v.
+template <typename T>
+T valueAt(const std::vector<T>& v, int i, T fallback) {
+  return inRange(v, i) ? v[static_cast<std::size_t>(i)] : fallback;
+}
+
+// Component i's property record, or null when the handler has none for i.
+inline pc_comp_data* record(ViscHandler& h, int i) {
+  return inRange(h.m_CompData, i) ? h.m_CompData[static_cast<std::size_t>(i)].get() : nullptr;
+}
+
+// Number of components the handler can evaluate: m_NumbComp bounded by its
+// per-component arrays.
+inline int componentCount(const ViscHandler& h) {
+  return boundedCount(h.m_NumbComp, h.m_VsData, h.m_CompData);
+}
+
+// The composition held in the x fields of the evaluation records (the assay's own
+// composition between calculations).
+inline std::vector<double> storedComposition(const ViscHandler& h) {
+  std::vector<double> x;
+  x.reserve(h.m_VsData.size());
+  for (const pc_vs_data& r : h.m_VsData) x.push_back(r.x);
+  return x;
+}
+
+// Writes the first entries of x into the x fields of the evaluation records.
+inline void storeComposition(ViscHandler& h, const std::vector<double>& x) {
+  const std::size_t n = std::min(x.size(), h.m_VsData.size());
+  for (std::size_t i = 0; i < n; ++i) h.m_VsData[i].x = x[i];
+}
+
+// Mole-fraction vector of component i alone: 1.0 at i, 0.0 elsewhere.
+inline std::vector<double> pureComponent(int n, int i) {
+  std::vector<double> e(static_cast<std::size_t>(boundedCount(n)), 0.0);
+  if (inRange(e, i)) e[static_cast<std::size_t>(i)] = 1.0;
+  return e;
+}
+
+// Mass density (kg/m3) by the rule of LiquidMassDensity, for an owned vector of mole
+// fractions of the handler's component count.
+inline double massDensity(ViscHandler& h, double t, double p, std::vector<double>& x) {
+  return h.LiquidMassDensity(t, p, x.data());
+}
+
+}  // namespace visc
+}  // namespace qira
