@@ -1,0 +1,94 @@
+// Liquid properties of a mixture of the handler's components: COSTALD molar and mass
+// density, molecular weight, dynamic and kinematic viscosity by the crude-oil
+// correlation, and the conversions between dynamic and kinematic viscosity.
+// Temperatures in degrees Celsius, pressures in kPa, x: one mole fraction per component.
+// Without a composition (x null) every property is the missing value.
+#include <vector>
+
+#include "ViscHandler.h"
+#include "frame/missing.h"
+#include "frame/units.h"
+#include "properties/liquid_density.h"
+#include "viscosity/visc_internal.h"
+
+using qira::kMissing;
+using qira::visc::componentCount;
+
+namespace {
+
+// One property of every component's record, widened to double (0.0 without a record).
+std::vector<double> recordColumn(const ViscHandler& h, int n, float pc_comp_data::*field) {
+  std::vector<double> v(static_cast<std::size_t>(n), 0.0);
+  for (int i = 0; i < n; ++i)
+    if (const pc_comp_data* rec = h.m_CompData[static_cast<std::size_t>(i)].get())
+      v[static_cast<std::size_t>(i)] = static_cast<double>(rec->*field);
+  return v;
+}
+
+// Copies the n mole fractions into the evaluation records.
+void loadComposition(ViscHandler& h, int n, const double* x) {
+  for (int i = 0; i < n; ++i) h.m_VsData[static_cast<std::size_t>(i)].x = x[i];
+}
+
+// Kinematic viscosity (cSt) from a dynamic one (cP) and a mass density (kg/m3); missing
+// when either is missing or the density is zero.
+double kinematicFrom(double dynamic, double density) {
+  if (dynamic == kMissing || density == kMissing || density == 0.0) return kMissing;
+  return dynamic / density * 1000;
+}
+
+}  // namespace
+
+double ViscHandler::LiquidMolarDensity(double t, double p, double* x) {
+  if (x == nullptr) return kMissing;
+  const int n = qira::visc::boundedCount(m_NumbComp, m_CompData);
+  const std::vector<double> tc = recordColumn(*this, n, &pc_comp_data::Tc);
+  const std::vector<double> pc = recordColumn(*this, n, &pc_comp_data::Pc);
+  const std::vector<double> vchar = recordColumn(*this, n, &pc_comp_data::Vchar);
+  const std::vector<double> wsrk = recordColumn(*this, n, &pc_comp_data::Wsrk);
+  // The SRK acentric factor serves as every component's acentric factor.
+  return qira::costaldMixtureDensity(n, qira::celsiusToKelvin(t), p, x, tc.data(), pc.data(),
+                                     vchar.data(), wsrk.data());
+}
+
+double ViscHandler::MolecularWeight(double* x) {
+  if (x == nullptr) return kMissing;
+  const int n = qira::visc::boundedCount(m_NumbComp, m_CompData);
+  double mw = 0.0;
+  for (int i = 0; i < n; ++i)
+    if (const pc_comp_data* rec = m_CompData[static_cast<std::size_t>(i)].get())
+      mw += x[i] * static_cast<double>(rec->Mw);
+  return mw;
+}
+
+double ViscHandler::LiquidMassDensity(double t, double p, double* x) {
+  const double rhom = LiquidMolarDensity(t, p, x);
+  const double mw = MolecularWeight(x);
+  if (rhom == kMissing || mw == kMissing) return kMissing;
+  return mw * rhom;
+}
+
+double ViscHandler::LiquidViscosity(double t, double p, double* x) {
+  if (x == nullptr) return kMissing;
+  const int n = componentCount(*this);
+  loadComposition(*this, n, x);
+  const double rhom = LiquidMolarDensity(t, p, x);
+  return viscrude(n, qira::celsiusToKelvin(t), p, m_VsData.data(), rhom);
+}
+
+double ViscHandler::LiquidKinematicViscosity(double t, double p, double* x) {
+  if (x == nullptr) return kMissing;
+  const int n = componentCount(*this);
+  loadComposition(*this, n, x);
+  const double mu =
+      viscrude(n, qira::celsiusToKelvin(t), p, m_VsData.data(), LiquidMolarDensity(t, p, x));
+  return kinematicFrom(mu, LiquidMassDensity(t, p, x));
+}
+
+void ViscHandler::ConvertToDynamicVisc(double kinematic, double& dynamic, double density) {
+  dynamic = kinematic * density / 1000;
+}
+
+void ViscHandler::ConvertToKinematicVisc(double& kinematic, double dynamic, double density) {
+  kinematic = dynamic * 1000 / density;
+}
