@@ -1,0 +1,56 @@
+// Internal interface of the curve fitting, the monotone interpolator, boiling-point
+// sorting, the probability-scale cutter and the reading of TBP temperatures at yields.
+// The exported shells in include/QIRACurveFit.h and include/QIRACutting.h check their
+// arguments and call these; other families may call them directly with non-null arrays
+// of the stated lengths. Counts are handled as the exports document (too few knots give
+// false; no queries write nothing).
+#pragma once
+
+namespace qira {
+
+// ---- Local curve fitting -------------------------------------------------------------
+
+// Local polynomial interpolation of the table x[n] -> y[n] at xq[m] into out[m].
+// False for n < 3 or at the first query that is neither bracketed nor beyond an end.
+bool simpleSpline(int n, const double* x, const double* y, int m, const double* xq,
+                  double* out);
+
+// The three-point evaluation (quadratic with a straight-line fallback) at xq.
+double threePointValue(const double* x, const double* y, double xq);
+
+// Piecewise-linear interpolation with the end intervals extended; needs n >= 2.
+void linearInterpolate(int n, const double* x, const double* y, int m, const double* xq,
+                       double* out);
+
+// Simple_spline with knots inserted wherever the results reverse the curve's
+// direction; see monotone_interpolator.cpp. x and y are only read.
+bool monotoneSpline(int n, const double* x, const double* y, int m, const double* xq,
+                    double* yq);
+
+// ---- Boiling-point sorting -----------------------------------------------------------
+
+// Exchange sort of values[n] ascending; indices[i] = caller's position of the value
+// now at i. Ties keep the exchange order (2, 2, 1 -> 1, 2, 2 with indices 2, 1, 0).
+void sortNbp(double* values, int* indices, int n);
+
+// ---- Cutting and reading yields ------------------------------------------------------
+
+// Fractions of the nc components cut at cuts[nc] from the TBP curve tbp[n], frac[n],
+// written to compFrac[nc] in the caller's order. False (nothing written) for n < 2,
+// coincident two-point curves or a failed interpolation.
+bool compositionFromTbp(const double* tbp, const double* frac, int n, const double* cuts,
+                        double* compFrac, int nc);
+
+// Temperatures at the m requested fractions of the curve tbp[n], frac[n]; n >= 1.
+bool tbpFromYield(const double* tbp, const double* frac, int n, double* tbpOut,
+                  const double* yields, int m);
+
+// Least-squares line of y on x with its correlation coefficient (n >= 1).
+struct LineFit {
+  double slope;
+  double intercept;
+  double correlation;
+};
+LineFit lineFit(int n, const double* x, const double* y);
+
+}  // namespace qira
