@@ -6,6 +6,22 @@
 
 QIRA_C_BEGIN
 
+/* Fits ThetaA and ThetaB (temperature factor theta = exp(ThetaA + ThetaB ln Tr)) so that
+ * the crude-oil viscosity correlation of the single component reproduces its n
+ * viscosities visc[] at the temperatures T[] (K).
+ * type: 2 = the viscosities are kinematic (cSt), otherwise dynamic (cP).
+ * start: 1 = start from *ThetaA, *ThetaB; otherwise from 0.1 and -0.08.
+ * P in kPa, Mw in kg/kmol, Tc in K, Pc in kPa, Vc and Vchar in m3/kmol, Wsrk the COSTALD
+ * acentric factor, Omega the acentric factor of the vapour pressure.
+ * visc is rewritten: on return it holds the dynamic viscosities in micropoise.
+ * Returns 1 when the fit was made (converged or not; thetas written, rounded to single
+ * precision), 0 when it was not (thetas unchanged): a negative liquid density (visc then
+ * converted up to that point), or, with visc untouched, null arrays, n < 2, every point
+ * at one temperature, or a non-finite temperature or viscosity. */
+QIRA_API int pc_fitvisc(int type, int start, double P, double Mw, double Tc, double Pc,
+                        double Vc, int n, const double* T, double* visc, double Vchar,
+                        double Wsrk, float* ThetaA, float* ThetaB, double Omega);
+
 QIRA_C_END
 
 #endif /* QIRA_VISCOSITYFIT_H */
