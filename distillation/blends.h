@@ -26,6 +26,15 @@ BlendPoints tbpBlendPoints(const double* fractions, const double* nbp, int n,
 bool blendTbp(const double* fractions, const double* nbp, int n, double* tbp,
               double* yields, int m, bool pointMode, double initialT, double finalT);
 
+// Writes -32767.0 into the m outputs of a failed blend.
+void fillMissing(double* out, int m);
+
+// Maps TBP temperatures tq[m] through the transfer table (tg[g] TBP, sg[g] standard):
+// Simple_spline, or Blend_Linear when the DistCurFit option is nonzero. False when the
+// map fails (the outputs are then not all written).
+bool mapThroughTransferTable(int g, const double* tg, const double* sg, int m,
+                             const double* tq, double* out);
+
 // ---- D1160 conversion (four points: IBP, 10 %, 30 %, 50 %, in K) ----------------------
 
 bool tbpToD1160(const double* tbp, double* d1160);
