@@ -40,6 +40,30 @@ QIRA_API double pc_xden(double t, double p, double tc, double pc, double vstar,
 QIRA_API double pc_xden2(int n, double t, double p, const double* x, const double* tc,
                          const double* pc, const double* vstar, const double* omega);
 
+/* Reid vapour pressure by API 5B1.1. Units: T degrees Rankine, R (RVP) psi, TVP psia,
+ * S the ASTM D86 slope at 10 % evaporated (F per volume percent). */
+
+/* True vapour pressure from (T, R, S). T or R of 0.0 or -32767.0: *tvp = 0.0, nothing
+ * else touched. A negative R, or an exponent outside (-230.3, 230.3), sets *failed to
+ * true (never cleared) and writes 0.0, or the exponent itself, as *tvp. Otherwise writes
+ * *tvp and *dTvpdR (the derivative with respect to R). Any null pointer: nothing written. */
+QIRA_API void pc_Calc_API_5B1_1TVP(double t, double r, double s, double* tvp, bool* failed,
+                                   double* dTvpdR);
+
+/* Capacity, in bytes including the terminating NUL, that the report buffer of
+ * pc_Calc_API_5B1_1 must provide. It holds every report with a phase name of up to 160
+ * characters; a longer report is truncated to QIRA_RVP_REPORT_CAPACITY - 1 characters,
+ * never written beyond. Only the report's own length (plus its NUL) is written. */
+#define QIRA_RVP_REPORT_CAPACITY 256
+
+/* The RVP (psi) that gives the target TVP (psia) at slope S and temperature T (R):
+ * Newton's method from the guess in *rvp, at most 25 updates, tolerance 1e-5 psia.
+ * On success *rvp holds the RVP found, otherwise -32767.0. A one-line report naming the
+ * phase and the iteration count is written into `report` (see QIRA_RVP_REPORT_CAPACITY).
+ * Null rvp: nothing done. Null report: no report. Null phase: an empty phase name. */
+QIRA_API void pc_Calc_API_5B1_1(double targetTvp, double* rvp, double s, double t,
+                                char* report, const char* phase);
+
 QIRA_C_END
 
 #endif /* QIRA_LIQUIDPROPS_H */

@@ -146,3 +146,122 @@ TEST(Costald, MixtureDensity) {
   double badVs[2] = {-0.4, 0.6};
   EXPECT_EQ(pc_xden2(2, t, p, x, tc, pc, badVs, w), 0.0);
 }
+
+namespace {
+
+struct RvpRun {
+  double rvp;
+  std::string report;
+};
+
+RvpRun solveRvp(double target, double guess, double s, double t, const char* phase = "Naphtha") {
+  char buffer[QIRA_RVP_REPORT_CAPACITY];
+  std::memset(buffer, 'x', sizeof buffer);
+  double r = guess;
+  pc_Calc_API_5B1_1(target, &r, s, t, buffer, phase);
+  return {r, buffer};
+}
+
+}  // namespace
+
+TEST(ReidVapourPressure, Correlation) {
+  double tvp = 0, slope = -1;
+  bool failed = false;
+  // 100 F (559.67 R), RVP 10 psi, D86 slope 3: about 10.94 psia.
+  pc_Calc_API_5B1_1TVP(559.67, 10, 3, &tvp, &failed, &slope);
+  EXPECT_NEAR(tvp, 10.94, 0.005);
+  EXPECT_FALSE(failed);
+  // The derivative matches a central difference of the correlation.
+  double up = 0, down = 0, d = 0;
+  pc_Calc_API_5B1_1TVP(559.67, 10 + 1e-5, 3, &up, &failed, &d);
+  pc_Calc_API_5B1_1TVP(559.67, 10 - 1e-5, 3, &down, &failed, &d);
+  EXPECT_NEAR(slope, (up - down) / 2e-5, 1e-6);
+
+  // T or R zero or missing: TVP 0, flag and derivative untouched.
+  slope = -1;
+  tvp = 5;
+  pc_Calc_API_5B1_1TVP(0, 10, 3, &tvp, &failed, &slope);
+  EXPECT_EQ(tvp, 0.0);
+  pc_Calc_API_5B1_1TVP(559.67, QIRA_MISSING, 3, &tvp, &failed, &slope);
+  EXPECT_EQ(tvp, 0.0);
+  EXPECT_FALSE(failed);
+  EXPECT_EQ(slope, -1);
+  // Negative R: flagged, TVP 0. Out-of-range exponent (T = 1 R): flagged, TVP = exponent.
+  pc_Calc_API_5B1_1TVP(559.67, -2, 3, &tvp, &failed, &slope);
+  EXPECT_TRUE(failed);
+  EXPECT_EQ(tvp, 0.0);
+  failed = false;
+  pc_Calc_API_5B1_1TVP(1, 10, 3, &tvp, &failed, &slope);
+  EXPECT_TRUE(failed);
+  EXPECT_LT(tvp, -230.3);
+  EXPECT_EQ(slope, -1);
+  pc_Calc_API_5B1_1TVP(559.67, 10, 3, nullptr, &failed, &slope);  // no crash
+}
+
+TEST(ReidVapourPressure, EveryExitWithItsReport) {
+  // Cases found by running the iteration by hand (a transcription of its steps).
+  double tvp10 = 0, slope = 0;
+  bool failed = false;
+  pc_Calc_API_5B1_1TVP(559.67, 10, 3, &tvp10, &failed, &slope);
+  RvpRun run = solveRvp(tvp10, 10, 3, 559.67);
+  EXPECT_EQ(run.rvp, 10);
+  EXPECT_EQ(run.report, "Modified API_5B1_1 method converged for Phase: Naphtha at 0 iterations.");
+
+  run = solveRvp(5, 6, 3, 559.67);
+  EXPECT_NEAR(run.rvp, 4.6245, 1e-3);
+  double check = 0;
+  pc_Calc_API_5B1_1TVP(559.67, run.rvp, 3, &check, &failed, &slope);
+  EXPECT_NEAR(check, 5, 1e-5);
+
+  // T = 0 gives no derivative: a guess of 0.1 fails at once, any other restarts at 0.1.
+  run = solveRvp(5, 0.1, 3, 0);
+  EXPECT_EQ(run.rvp, QIRA_MISSING);
+  EXPECT_EQ(run.report,
+            "Phase: Naphtha - API 5B1.1 Successive Zero RVPs predicted at iteration 1.");
+  EXPECT_EQ(solveRvp(5, 10, 3, 0).report,
+            "Phase: Naphtha - API 5B1.1 Successive Zero RVPs predicted at iteration 2.");
+
+  // A tiny target drives R negative: from 0.1 at once, from 0.05 after the restart.
+  run = solveRvp(0.001, 0.1, 8, 400);
+  EXPECT_EQ(run.rvp, QIRA_MISSING);
+  EXPECT_EQ(run.report,
+            "Phase: Naphtha - API 5B1.1 Successive Negative RVPs predicted at iteration 1.");
+  EXPECT_EQ(solveRvp(0.001, 0.05, 8, 400).report,
+            "Phase: Naphtha - API 5B1.1 Successive Negative RVPs predicted at iteration 2.");
+
+  // T = 1 R: the first evaluation is out of range; seen after the first update.
+  run = solveRvp(5, 10, 3, 1);
+  EXPECT_EQ(run.rvp, QIRA_MISSING);
+  EXPECT_EQ(run.report,
+            "Phase: Naphtha - API 5B1.1 RVP Calculation failed since predicted TVP was too "
+            "large, at iteration 1.");
+
+  run = solveRvp(1, 0.3, 0.5, 400);
+  EXPECT_EQ(run.rvp, QIRA_MISSING);
+  EXPECT_EQ(run.report, "Phase: Naphtha - API 5B1.1 Not Converged at 25 iterations.");
+
+  run = solveRvp(1e5, 300, 0.5, 400);
+  EXPECT_NE(run.rvp, QIRA_MISSING);
+  EXPECT_EQ(run.report, "Modified API_5B1_1 method converged for Phase: Naphtha at 25 iterations.");
+}
+
+TEST(ReidVapourPressure, ReportIsBounded) {
+  // A phase name far longer than the capacity: the report is cut at capacity - 1.
+  const std::string longPhase(1000, 'P');
+  char buffer[QIRA_RVP_REPORT_CAPACITY + 16];
+  std::memset(buffer, '#', sizeof buffer);
+  double r = 10;
+  pc_Calc_API_5B1_1(5, &r, 3, 1, buffer, longPhase.c_str());
+  EXPECT_EQ(std::strlen(buffer), static_cast<size_t>(QIRA_RVP_REPORT_CAPACITY - 1));
+  EXPECT_EQ(std::string(buffer, 7), "Phase: ");
+  for (size_t i = QIRA_RVP_REPORT_CAPACITY; i < sizeof buffer; ++i) EXPECT_EQ(buffer[i], '#');
+  // A 160-character phase name with the longest message still fits whole.
+  const RvpRun fits = solveRvp(5, 10, 3, 1, std::string(160, 'Q').c_str());
+  EXPECT_EQ(fits.report.substr(fits.report.size() - 15), "at iteration 1.");
+  // Null report or phase: no crash; null phase reads as an empty name.
+  r = 10;
+  pc_Calc_API_5B1_1(5, &r, 3, 559.67, nullptr, "x");
+  EXPECT_NEAR(r, 4.6245, 1e-3);
+  EXPECT_EQ(solveRvp(5, 10, 3, 0, nullptr).report.substr(0, 10), "Phase:  - ");
+  pc_Calc_API_5B1_1(5, nullptr, 3, 559.67, buffer, "x");
+}
