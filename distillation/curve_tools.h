@@ -22,10 +22,22 @@ double threePointValue(const double* x, const double* y, double xq);
 void linearInterpolate(int n, const double* x, const double* y, int m, const double* xq,
                        double* out);
 
+// What one monotone interpolation did: Simple_spline evaluations, inserting passes,
+// knots inserted by kind, and restarts from the caller's knots when the room ran out.
+struct InterpolatorTrace {
+  int evaluations = 0;
+  int passes = 0;
+  int frontInsertions = 0;
+  int midpointInsertions = 0;
+  int appends = 0;
+  int restarts = 0;
+};
+
 // Simple_spline with knots inserted wherever the results reverse the curve's
-// direction; see monotone_interpolator.cpp. x and y are only read.
+// direction; see monotone_interpolator.cpp. x and y are only read. The optional trace
+// records what the call did.
 bool monotoneSpline(int n, const double* x, const double* y, int m, const double* xq,
-                    double* yq);
+                    double* yq, InterpolatorTrace* trace = nullptr);
 
 // ---- Boiling-point sorting -----------------------------------------------------------
 

@@ -104,9 +104,11 @@ struct ScanOutcome {
 class Interpolator {
  public:
   Interpolator(int n, const double* x, const double* y, int m, const double* xq,
-               double* yq)
+               double* yq, InterpolatorTrace* trace)
       : n_(n), x_(x), y_(y), m_(m), xq_(xq), yq_(yq), room_(kRoomStep),
-        knots_(n, x, y, kRoomStep) {}
+        knots_(n, x, y, kRoomStep), trace_(trace ? *trace : ownTrace_) {
+    trace_ = InterpolatorTrace{};
+  }
 
   bool run() {
     if (!evaluate()) return false;
@@ -114,24 +116,30 @@ class Interpolator {
       if (roomUsedUp()) {
         room_ += kRoomStep;
         knots_.reset(n_, x_, y_, room_);
+        ++trace_.restarts;
       }
       const ScanOutcome scan = interiorScan();
       if (scan.failed) return false;
       bool inserted = scan.inserted;
       if (roomUsedUp()) {
         if (!inserted) return true;
-        if (++passes >= kPassBudget) return false;
+        trace_.passes = ++passes;
+        if (passes >= kPassBudget) return false;
         continue;
       }
       if (!rightEndCheck(scan, inserted)) return false;
       if (!inserted) return true;
       if (!evaluate()) return false;
-      if (++passes >= kPassBudget) return false;
+      trace_.passes = ++passes;
+      if (passes >= kPassBudget) return false;
     }
   }
 
  private:
-  bool evaluate() { return simpleSpline(knots_.count(), knots_.x(), knots_.y(), m_, xq_, yq_); }
+  bool evaluate() {
+    ++trace_.evaluations;
+    return simpleSpline(knots_.count(), knots_.x(), knots_.y(), m_, xq_, yq_);
+  }
   bool roomUsedUp() const { return knots_.count() - n_ >= room_; }
 
   // First knot k >= 1 apart from knot 0 by more than kEps, or -1.
@@ -182,6 +190,7 @@ class Interpolator {
             continue;
           }
           knots_.insertFront(k, xq_[j]);
+          ++trace_.frontInsertions;
           ++j;
           ++i;
           insertedHere = true;
@@ -192,6 +201,7 @@ class Interpolator {
             continue;
           }
           knots_.insertMidpoint(i);
+          ++trace_.midpointInsertions;
           ++i;
           insertedHere = true;
         }
@@ -229,7 +239,10 @@ class Interpolator {
                      : reversesApart(knots_.X(last), knots_.Y(last), xq_[m_ - 1],
                                      yq_[m_ - 1], s);
     if (reversal) inserted = true;
-    if (reversal || scan.lastInserted) knots_.append(k, xq_[m_ - 1]);
+    if (reversal || scan.lastInserted) {
+      knots_.append(k, xq_[m_ - 1]);
+      ++trace_.appends;
+    }
     return true;
   }
 
@@ -241,14 +254,17 @@ class Interpolator {
   double* yq_;
   int room_;
   WorkingKnots knots_;
+  InterpolatorTrace ownTrace_;
+  InterpolatorTrace& trace_;
 };
 
 }  // namespace
 
 bool monotoneSpline(int n, const double* x, const double* y, int m, const double* xq,
-                    double* yq) {
+                    double* yq, InterpolatorTrace* trace) {
+  if (trace) *trace = InterpolatorTrace{};
   if (n < 3) return false;
-  return Interpolator(n, x, y, m, xq, yq).run();
+  return Interpolator(n, x, y, m, xq, yq, trace).run();
 }
 
 }  // namespace qira
