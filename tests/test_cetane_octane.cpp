@@ -76,3 +76,96 @@ TEST(ViscosityEstimates, TwuCorrelationAndCaps) {
 
   EXPECT_FALSE(Blend_TwuVisc(850, 600, &nu100, nullptr));
 }
+
+TEST(HealyBlend, InteractionTermsAndLinearFallback) {
+  double ron = 0, mon = 0;
+  // One component at x = 1: every variance and covariance term is zero.
+  const double one[] = {1.0}, r1[] = {95.0}, m1[] = {85.0}, o1[] = {10.0}, a1[] = {30.0};
+  ASSERT_TRUE(Healy_RONMON(one, 1, r1, m1, o1, a1, &ron, &mon));
+  EXPECT_NEAR(ron, 95.0, 1e-12);
+  EXPECT_NEAR(mon, 85.0, 1e-12);
+
+  // Two components (independent transcription of the Healy sums).
+  const double x[] = {0.6, 0.4}, r[] = {92, 98}, m[] = {82, 88}, o[] = {20, 0}, a[] = {25, 60};
+  ASSERT_TRUE(Healy_RONMON(x, 2, r, m, o, a, &ron, &mon));
+  EXPECT_NEAR(ron, 94.27652, 1e-11);
+  EXPECT_NEAR(mon, 84.339235492, 1e-11);
+
+  // A third component with MON above twice its RON switches to the linear blend ...
+  const double x3[] = {0.5, 0.3, 0.2}, r3[] = {92, 98, 40}, m3[] = {82, 88, 81};
+  const double o3[] = {20, 0, 0}, a3[] = {25, 60, 0};
+  ASSERT_TRUE(Healy_RONMON(x3, 3, r3, m3, o3, a3, &ron, &mon));
+  EXPECT_NEAR(ron, 0.5 * 92 + 0.3 * 98 + 0.2 * 40, 1e-12);
+  EXPECT_NEAR(mon, 0.5 * 82 + 0.3 * 88 + 0.2 * 81, 1e-12);
+  // ... but not when its fraction is zero.
+  const double x0[] = {0.6, 0.4, 0.0};
+  ASSERT_TRUE(Healy_RONMON(x0, 3, r3, m3, o3, a3, &ron, &mon));
+  EXPECT_NEAR(ron, 94.27652, 1e-11);
+  EXPECT_NEAR(mon, 84.339235492, 1e-11);
+  // The lower bound of the band: MON below half the RON.
+  const double mLow[] = {82, 48.9};
+  ASSERT_TRUE(Healy_RONMON(x, 2, r, mLow, o, a, &ron, &mon));
+  EXPECT_NEAR(ron, 0.6 * 92 + 0.4 * 98, 1e-12);
+}
+
+TEST(HealyBlend, EmptyAndNullArguments) {
+  double ron = -1, mon = -1;
+  ASSERT_TRUE(Healy_RONMON(nullptr, 0, nullptr, nullptr, nullptr, nullptr, &ron, &mon));
+  EXPECT_EQ(ron, 0.0);
+  EXPECT_EQ(mon, 0.0);
+  const double v[] = {90.0};
+  ron = mon = 7;
+  EXPECT_FALSE(Healy_RONMON(v, 1, v, nullptr, v, v, &ron, &mon));
+  EXPECT_FALSE(Healy_RONMON(v, 1, v, v, v, v, nullptr, &mon));
+  EXPECT_EQ(ron, 7);
+  EXPECT_EQ(mon, 7);
+}
+
+TEST(OctaneEstimates, MonClear) {
+  EXPECT_EQ(MonClear(90, 0), 97.2);  // 0.83 * 90 + 22.5
+  EXPECT_NEAR(MonClear(90, 10), 97.0, 1e-12);
+}
+
+TEST(OctaneEstimates, NormalisesContentsAndLimitsT50) {
+  double c1 = 40, c2 = 40, c3 = 20;
+  const double t[] = {60, 80, 100, 120, 150};
+  // Contents already summing to 100 (independent transcription of the estimate).
+  EXPECT_NEAR(estimate_octane(t, &c1, &c2, &c3), 73.808612, 1e-11);
+  EXPECT_DOUBLE_EQ(c1 + c2 + c3, 100);
+
+  // The same contents in other units normalise to the same percentages.
+  c1 = 2, c2 = 2, c3 = 1;
+  EXPECT_NEAR(estimate_octane(t, &c1, &c2, &c3), 73.808612, 1e-11);
+  EXPECT_DOUBLE_EQ(c1, 40);
+  EXPECT_DOUBLE_EQ(c3, 20);
+
+  // A 50 % point of exactly 220 C is accepted; 220.5 C is not, after normalising.
+  const double t220[] = {60, 80, 220, 120, 150};
+  c1 = 40, c2 = 40, c3 = 20;
+  EXPECT_NEAR(estimate_octane(t220, &c1, &c2, &c3), 67.84787599999999, 1e-11);
+  const double tHot[] = {60, 80, 220.5, 120, 150};
+  c1 = 4, c2 = 4, c3 = 2;
+  EXPECT_EQ(estimate_octane(tHot, &c1, &c2, &c3), kMissing);
+  EXPECT_DOUBLE_EQ(c1 + c2 + c3, 100);
+  const double tMissing[] = {60, 80, kMissing, 120, 150};
+  EXPECT_EQ(estimate_octane(tMissing, &c1, &c2, &c3), kMissing);
+}
+
+TEST(OctaneEstimates, UnusableContentsChangeNothing) {
+  const double t[] = {60, 80, 100, 120, 150};
+  double c1 = kMissing, c2 = 4, c3 = 2;
+  EXPECT_EQ(estimate_octane(t, &c1, &c2, &c3), kMissing);
+  EXPECT_EQ(c2, 4);
+  // Contents summing to zero cannot be normalised.
+  c1 = 0, c2 = 0, c3 = 0;
+  EXPECT_EQ(estimate_octane(t, &c1, &c2, &c3), kMissing);
+  EXPECT_EQ(c1, 0);
+  c1 = 5, c2 = -5, c3 = 0;
+  EXPECT_EQ(estimate_octane(t, &c1, &c2, &c3), kMissing);
+  EXPECT_EQ(c1, 5);
+  c1 = kNaN, c2 = 1, c3 = 1;
+  EXPECT_EQ(estimate_octane(t, &c1, &c2, &c3), kMissing);
+  EXPECT_EQ(c2, 1);
+  EXPECT_EQ(estimate_octane(nullptr, &c1, &c2, &c3), kMissing);
+  EXPECT_EQ(estimate_octane(t, &c1, nullptr, &c3), kMissing);
+}
