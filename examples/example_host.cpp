@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
     runCharacterization(lib);
     runViscosity(lib);
     runProperties(lib);
+    runChart(lib);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "example host: %s\n", e.what());
     return 1;

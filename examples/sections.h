@@ -10,3 +10,4 @@ void runBlends(const QiraLibrary& lib);
 void runCharacterization(const QiraLibrary& lib);
 void runViscosity(const QiraLibrary& lib);
 void runProperties(const QiraLibrary& lib);
+void runChart(const QiraLibrary& lib);
