@@ -1,0 +1,78 @@
+"""Typical requests of a host, from Python.
+
+    QIRA_LIBRARY=/path/to/libQIRAPropCalculator.so python3 python/example.py
+"""
+import math
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+import qira  # noqa: E402
+
+F, K = qira.fahrenheit_to_kelvin, qira.kelvin_to_celsius
+
+
+def heading(title):
+    print("\n== %s ==" % title)
+
+
+# A D86 curve measured in Fahrenheit at IBP, 5, 10, 30, 50, 70, 90, 95 % and FBP.
+d86 = [F(t) for t in (100, 130, 150, 200, 250, 300, 370, 400, 430)]
+heading("D86 to TBP and back, degrees C")
+tbp = qira.d86_to_tbp(d86)
+for y, a, b, c in zip(qira.d86_valid_yields(), d86, tbp, qira.tbp_to_d86(tbp)):
+    print("%8.3f %%  D86 %7.2f  TBP %7.2f  D86 again %7.2f" % (100 * y, K(a), K(b), K(c)))
+
+heading("The seven-point grid for one call, and for a block")
+print(qira.d86_valid_yields_option(d86_method=0))
+with qira.settings(ibp=0.5, fbp=99.5):
+    print(qira.d86_valid_yields())
+print(qira.get_settings())
+
+heading("A D86 laboratory curve cut into pseudo-components every 20 C")
+fractions = [0.0, 0.05, 0.1, 0.3, 0.5, 0.7, 0.9, 0.95, 1.0]
+lab = [t + 273.15 for t in (40, 72, 88, 124, 160, 198, 244, 264, 292)]
+nbp = [c + 273.15 for c in range(20, 341, 20)]
+for t, x in zip(nbp, qira.d86_comp(fractions, lab, nbp)):
+    print("NBP %5.1f C  %6.3f %%" % (K(t), 100 * x))
+
+heading("The blend's D86 curve of three components")
+print([round(K(t), 2) for t in qira.blend_d86([0.3, 0.4, 0.3], [420.0, 500.0, 580.0],
+                                              [0.05, 0.5, 0.95])])
+
+heading("A failure the library reports")
+try:
+    qira.d86_to_tbp([F(t) for t in (100, 90, 150, 200, 250, 300, 370, 400, 430)])
+except qira.QiraError as error:
+    print("QiraError (function %s): %s" % (error.function, error))
+
+heading("Blend indices and estimates")
+print("cloud point of 25/75 %% at 250 and 270 K: %.2f K"
+      % qira.indices.cloud_point_mix1([0.25, 0.75], [250.0, 270.0]))
+print("cetane index D4737: %.2f" % qira.indices.cetane_index_d4737(0.84, 480.0, 540.0, 600.0))
+print("Twu viscosities at 100 F and 210 F: %.3f, %.3f cSt" % qira.indices.twu_visc(850.0, 600.0))
+
+heading("Viscosity characterization of six pseudo-components")
+
+
+def pseudo_component(tb, x):
+    """A pseudo-component of Watson K 11.8 from standard petroleum-fraction correlations."""
+    sg = (1.8 * tb) ** (1 / 3) / 11.8
+    mw = 1.6607e-4 * tb ** 2.1962 * sg ** -1.0164
+    tc = 19.06232 * tb ** 0.58848 * sg ** 0.3596
+    pc = 3.12281e9 * (1.8 * tb) ** -2.3125 * sg ** 2.3201 * 6.894757
+    omega = 3 / 7 * math.log10(pc / 101.325) / (tc / tb - 1) - 1
+    vc = (0.2918 - 0.0928 * omega) * 8.314 * tc / pc
+    vchar = 8.314 * tc / pc * (0.2905331 - 0.08057958 * omega + 0.02276965 * omega ** 2)
+    return qira.Component(tb=tb, tc=tc, pc=pc, vc=vc, omega=omega, mw=mw, liq_den=sg * 999.0,
+                          wsrk=omega, vchar=vchar, x=x, hypo=True)
+
+
+components = [pseudo_component(tb, 1.0 / 6) for tb in (480, 540, 600, 660, 720, 780)]
+with qira.ViscHandler() as vh:
+    vh.set_components(components)
+    vh.characterize()
+    for c, nu in zip(components, vh.standard_viscosities()):
+        print("NBP %5.1f C  cSt at 38/50/60/100 C: %s"
+              % (K(c.tb), ", ".join("%.3f" % v for v in nu)))
