@@ -2,6 +2,7 @@
 // run against the direction of the curve, inserts knots where it finds them (a front
 // knot, an interval midpoint or a knot beyond the last one) and evaluates again, for at
 // most 100 inserting passes. Works on private copies of the knots.
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -38,10 +39,11 @@ class WorkingKnots {
   WorkingKnots(int n, const double* x, const double* y, int room) { reset(n, x, y, room); }
 
   void reset(int n, const double* x, const double* y, int room) {
-    x_.assign(x, x + n);
-    y_.assign(y, y + n);
-    x_.resize(static_cast<size_t>(n) + room);
-    y_.resize(static_cast<size_t>(n) + room);
+    const size_t capacity = static_cast<size_t>(n) + room;
+    x_ = std::vector<double>(capacity);
+    y_ = std::vector<double>(capacity);
+    std::copy(x, x + n, x_.begin());
+    std::copy(y, y + n, y_.begin());
     count_ = n;
   }
 
