@@ -39,7 +39,8 @@ QIRA_API void Blend_CorrectUserCurveOverExtrapolation(double* curve, int i1, int
  * the mean of its NBP and the one below. unused: accepted and ignored. upperBound
  * (-32767.0 for none) replaces the highest NBP when above it. n = 0 returns true with
  * nothing written, n = 1 returns the NBP. False (all outputs -32767.0) when the curve
- * cannot be read; false with nothing written for null arrays or n < 0. */
+ * cannot be read or a value is not a number; false with nothing written for null
+ * arrays or n < 0. */
 QIRA_API bool Blend_CBP(const double* fractions, const double* nbp, int n, double* out,
                         double unused, double upperBound);
 
@@ -55,9 +56,12 @@ QIRA_API bool Blend_CBP(const double* fractions, const double* nbp, int n, doubl
  *   BlendD1160toTBP      D1160BaseSize(n, fractions): IBP, 0.1, 0.3, 0.5 converted by
  *                        Blend_D1160toTBP, then every input point above 0.4999999
  *                        appended unconverted (an input point at 0.5 appears twice)
- * IBP and FBP are the IBP and FBP values / 100. A TBP entry that cannot be produced
- * (laboratory curve that cannot be read, conversion that refuses the readings) is
- * -32767.0. Null arrays or n < 1 return 0 with nothing written. */
+ * IBP and FBP are the IBP and FBP values / 100. A laboratory curve that cannot be read
+ * (fewer than three points, values that are not numbers) gives -32767.0 in the entries
+ * that would be converted. A conversion that refuses the readings writes nothing in the
+ * D86 and D2887 readers (their TBP entries keep their contents), and leaves the D1160
+ * reader's four converted entries at -32767.0. Null arrays or n < 1 return 0 with
+ * nothing written. */
 QIRA_API int BlendD86toTBP(int n, const double* fractions, const double* temps,
                            double* tbp, double* fractionsOut);
 QIRA_API int BlendD86toTBPOption(int n, const double* fractions, const double* temps,
@@ -74,7 +78,8 @@ QIRA_API int BlendD1160toTBP(int n, const double* fractions, const double* temps
  * scale. All but Blend_GetD86Comp first clamp fractions[0] up to IBP and fractions[n-1]
  * down to FBP in the caller's array. Blend_GetD2887Comp with a nonzero D2887 option
  * cuts the caller's curve directly as a TBP curve. When the curve cannot be read,
- * converted or cut, out keeps its previous contents; null arrays, n < 1 or nc < 1 do
+ * converted or cut (a TBP curve with an entry missing is never cut), out keeps its
+ * previous contents; null arrays, n < 1, nc < 1 or values that are not numbers do
  * nothing. */
 QIRA_API void Blend_GetD86Comp(int n, double* fractions, const double* temps,
                                const double* cuts, double* out, int nc);
@@ -86,22 +91,27 @@ QIRA_API void Blend_GetD1160Comp(int n, double* fractions, const double* temps,
                                  const double* cuts, double* out, int nc);
 
 /* ---- NBP range fractions and yield cuts --------------------------------------------
- * Blend_NBPTempBound: the fraction of the whole material boiling within (lower, upper]
- * (K; -32767.0 for an open side), from the probability-scale cut of the components'
- * curve, into *total; and, when perComponent (n values) is not null, each component's
- * share of the material inside the range (linear split of a component straddling a
- * bound, renormalised to sum to 1). False with nothing written when the fractions do
- * not sum to 1 within 1e-10, for null nbp/fractions/total or n < 1. A range that holds
- * no material (both bounds below the lightest or above the heaviest NBP, or an empty
- * or inverted range) gives all shares 0 instead of a division by zero. */
+ * Blend_NBPTempBound: bounds upper and lower in K, -32767.0 for an open side (an open
+ * or outlying bound becomes the highest or lowest NBP). *total receives the fraction of
+ * the whole material in the cuts c with lower < c <= upper, from the probability-scale
+ * cut of the curve (sorted NBP, cumulative fraction) at the NBPs and the bounds; 0 when
+ * that curve cannot be cut. When perComponent (n values) is not null it receives each
+ * component's share of the material inside [lower, upper]: the whole fraction of a
+ * component whose NBP lies inside, a linear part of one straddling a bound from its
+ * neighbour, renormalised to sum to 1. A range that holds no material (a bound beyond
+ * the far end of the NBP span, which leaves lower above upper, or shares that all come
+ * out 0) gives total 0 and all shares 0 rather than a division by zero. False with
+ * nothing written when the fractions do not sum to 1 within 1e-10, for null nbp,
+ * fractions or total, n < 1, or values that are not numbers. */
 QIRA_API bool Blend_NBPTempBound(double upper, double lower, const double* nbp,
                                  const double* fractions, int n, double* perComponent,
                                  double* total);
 /* TBP temperatures (m, K) at m ascending cumulative yields of the components' blended
  * TBP curve (Blend_TBP with no end temperatures; pointMode as there). yields[0] and
- * yields[m-1] may be clamped in place to IBP and FBP; -32767.0 in every output when the
- * curve cannot be read. Always returns true (false only for null arrays or counts
- * below 1, with nothing written). */
+ * yields[m-1] may be clamped in place to IBP and FBP. Returns true also when the curve
+ * cannot be built or read (n < 1, null or not-a-number components, no material), with
+ * -32767.0 in every output; false, nothing written, only for a null tbp or yields array
+ * or m < 1. */
 QIRA_API bool Blend_GetTBPCutsFromNBP(double* tbp, double* yields, int m,
                                       const double* nbp, const double* fractions, int n,
                                       bool pointMode);
