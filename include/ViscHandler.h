@@ -116,7 +116,9 @@ class QIRA_API ViscHandler {
 
   /* ---- Crude-oil viscosity correlation ---- */
   /* Dynamic viscosity (cP) of the mixture in recs at T (K), P (kPa), molar density
-   * rhom (kmol/m3). Writes the work values of every counting record. */
+   * rhom (kmol/m3). A record counts when its x exceeds 1e-7 and it is linked to its
+   * property record; writes the work values of every counting record. -32767.0 when
+   * recs is null, nothing counts, rhom is 0 or the derivative sum Q is 0. */
   double viscrude(int n, double T, double P, pc_vs_data* recs, double rhom);
   /* Reference-fluid viscosity (micropoise). */
   double crvscty(double rhom, double T, const double* AF, const double* J, double fx,
@@ -124,7 +126,9 @@ class QIRA_API ViscHandler {
   void initvisc();
   static double cbrt(double x); /* signed cube root */
 
-  /* ---- Component liquid properties (t in C, p in kPa, x: n mole fractions) ---- */
+  /* ---- Component liquid properties (t in C, p in kPa, x: n mole fractions) ----
+   * x null gives -32767.0. The viscosities are -32767.0 where viscrude gives none or
+   * (kinematic) the mass density is missing or 0. */
   double LiquidMolarDensity(double t, double p, double* x);
   double MolecularWeight(double* x);
   double LiquidMassDensity(double t, double p, double* x);
@@ -141,12 +145,21 @@ class QIRA_API ViscHandler {
   void GenerateBulkKinViscValuesZARIX(double* out);
   void GenerateBulkKinViscValuesRefutas(double* out);
 
-  /* ---- Standard viscosity curves and thetas ---- */
+  /* ---- Standard viscosity curves and thetas ----
+   * GenerateThetas: false for fewer than two hypo curves or no hypothetical component;
+   * a component with a missing hypo value is not fitted (its thetas stay, and it counts
+   * as a failed fit). Standard values are kinematic (cSt) for every data type; in the
+   * curve route a missing hypo value stays missing (the result is then -32767.0). */
   bool GenerateThetas(double** curves);
   bool GenerateStandardViscCurvesFromTheta();
   bool GenerateStandardViscCurvesRefutas();
 
-  /* ---- Hypothetical-component viscosity curves ---- */
+  /* ---- Hypothetical-component viscosity curves ----
+   * SortHypoBPs keeps only the boiling points of flagged components when fewer than
+   * m_NumbHypoComp are flagged. CurveFitViscosity leaves -32767.0 for values the
+   * interpolation does not produce (fewer than three knots). GetLinearFit with no
+   * spread in x gives the level line through the mean ordinate (slope 0). Results of
+   * Walther inverse overflow (absurdly high viscosities) are not-a-number. */
   void SortHypoBPs();
   bool InitializeMyCurves(int c);
   bool SetOneCurve(int curve, int npts, double temp, double* bps, double* viscs);

@@ -70,11 +70,7 @@ bool ViscHandler::GenerateThetas(double** curves) {
   if (k < 2) return false;
   // Without curves of the caller, work on a copy of the hypo curves.
   std::vector<std::vector<double>> own;
-  std::vector<double*> rows;
-  if (curves == nullptr) {
-    own = m_HypoViscCrvs;
-    for (std::vector<double>& row : own) rows.push_back(row.data());
-  }
+  if (curves == nullptr) own = m_HypoViscCrvs;
   const int n = boundedCount(m_NumbComp, m_IsHypo, m_CompData, m_ThetaA, m_ThetaB);
   bool result = false;
   for (int i = 0; i < n; ++i) {
