@@ -83,7 +83,7 @@ double toScore(double f, Clamping clamping) {
   } else if (0.99 < f && f < 0.999) {
     z = upperPolynomial(f);
     if (clamping.upperPolyToZmax && z > kZmax) z = kZmax;
-  } else if (f >= 0.999) {
+  } else if (f >= 0.999 && 1 - f > kTiny) {
     z = 0.98196545 - 0.174128573 * std::log(1 - f);
     if (z > kZmax) z = kZmax;
   }
