@@ -94,20 +94,27 @@ bool ViscHandler::SetMyBulkValues(int b, double* temps, double* values) {
   return false;
 }
 
-void ViscHandler::GenerateBulkKinViscValuesZARIX(double* out) {
+namespace {
+
+// The assay's kinematic viscosity (cSt) by the crude-oil correlation at every hypo-curve
+// temperature; the assay composition stays in the evaluation records.
+void assayKinematicAtHypoTemps(ViscHandler& h, double* out) {
   if (out == nullptr) return;
-  std::vector<double> x = storedComposition(*this);
-  const int k = hypoCurveCount(*this);
-  for (int j = 0; j < k; ++j) out[j] = assayKinematicViscosity(*this, m_HypoTempCrvs[at(j)], x);
+  std::vector<double> x = storedComposition(h);
+  const int k = hypoCurveCount(h);
+  for (int j = 0; j < k; ++j) out[j] = assayKinematicViscosity(h, h.m_HypoTempCrvs[at(j)], x);
 }
 
+}  // namespace
+
+void ViscHandler::GenerateBulkKinViscValuesZARIX(double* out) {
+  assayKinematicAtHypoTemps(*this, out);
+}
+
+// The Refutas route resamples the measured points along the same calculated kinematic
+// viscosities of the whole assay.
 void ViscHandler::GenerateBulkKinViscValuesRefutas(double* out) {
-  // The Refutas route resamples the measured points along the same calculated
-  // kinematic viscosities of the whole assay.
-  if (out == nullptr) return;
-  std::vector<double> x = storedComposition(*this);
-  const int k = hypoCurveCount(*this);
-  for (int j = 0; j < k; ++j) out[j] = assayKinematicViscosity(*this, m_HypoTempCrvs[at(j)], x);
+  assayKinematicAtHypoTemps(*this, out);
 }
 
 bool ViscHandler::GenerateBulkValuesZARIX() {
