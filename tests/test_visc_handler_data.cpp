@@ -136,17 +136,6 @@ TEST(ViscHandlerData, SetTypeHcTouchesBitZeroOnly) {
   EXPECT_EQ(h.m_CompData[0]->TypeFlags, 0xF0F0u);
 }
 
-TEST(ViscHandlerData, SetNumbHypoCompReallocatesHypoBoilingPoints) {
-  ViscHandler h;
-  h.SetNumbHypoComp(4);
-  EXPECT_EQ(h.m_HypoBPs.size(), 4u);
-  h.SetNumbHypoComp(0);
-  EXPECT_TRUE(h.m_HypoBPs.empty());
-  h.SetNcurves(3);  // stores the count only
-  EXPECT_EQ(h.GetNcurves(), 3);
-  EXPECT_TRUE(h.m_CurveVisc.empty());
-}
-
 // A filled handler whose copy must own everything it holds.
 ViscHandler filledHandler() {
   ViscHandler h;
