@@ -53,7 +53,8 @@ _CALLBACK = ctypes.CFUNCTYPE(None, _DOUBLE_P)
 class NewtonRaphson:
     """The library's Newton-Raphson pieces for n residuals computed by a Python callable
     residuals(x) -> sequence of n floats. The library keeps one solver per process: the
-    latest NewtonRaphson to call a method owns it."""
+    latest NewtonRaphson to call a method owns it. An exception raised by `residuals`
+    cannot cross the library: ctypes prints it and the residuals keep their old values."""
 
     def __init__(self, n, residuals):
         if not 1 <= n <= 10:
