@@ -1,0 +1,173 @@
+// Realistic inputs for the benchmarks, built once outside the timed loops: a crude's D86
+// and TBP curves, component lists of any size from 300 to 800 K, laboratory curves,
+// and viscosity assays of light ends plus petroleum pseudo-components.
+#pragma once
+
+#include <cmath>
+#include <cstddef>
+#include <vector>
+
+#include "ViscHandler.h"
+
+namespace qira_bench {
+
+constexpr double kAtmosphere = 101.325;  // kPa
+constexpr double kMissing = -32767.0;
+
+// A medium crude cut: nine-point D86 (IBP, 5, 10, 30, 50, 70, 90, 95 %, FBP), in K.
+inline const double* d86NinePoint() {
+  static const double d86[9] = {310.0, 345.0, 362.0, 410.0, 455.0, 500.0, 560.0, 585.0, 615.0};
+  return d86;
+}
+// Its seven-point layout (IBP, 10, 30, 50, 70, 90 %, FBP).
+inline const double* d86SevenPoint() {
+  static const double d86[7] = {310.0, 362.0, 410.0, 455.0, 500.0, 560.0, 615.0};
+  return d86;
+}
+// A nine-point TBP curve of the same crude, in K.
+inline const double* tbpNinePoint() {
+  static const double tbp[9] = {275.0, 318.0, 345.0, 405.0, 458.0, 510.0, 580.0, 612.0, 650.0};
+  return tbp;
+}
+inline const double* tbpNineYields() {
+  static const double y[9] = {0.01, 0.05, 0.1, 0.3, 0.5, 0.7, 0.9, 0.95, 0.99};
+  return y;
+}
+// Eight-point D2887 (5, 10, 30, 50, 70, 90, 95 %, FBP), in K.
+inline const double* d2887EightPoint() {
+  static const double d[8] = {330.0, 350.0, 402.0, 452.0, 505.0, 575.0, 605.0, 645.0};
+  return d;
+}
+// Four-point D1160 (IBP, 10, 30, 50 %), in K: a vacuum residue.
+inline const double* d1160FourPoint() {
+  static const double d[4] = {590.0, 640.0, 700.0, 745.0};
+  return d;
+}
+
+// A cumulative TBP curve of n knots: fractions distilled x (0.01 to 0.99, ascending) and
+// temperatures y (K) rising along a smooth, skewed distillation shape.
+struct Curve {
+  std::vector<double> x, y;
+};
+inline Curve tbpCurve(int n) {
+  Curve c;
+  for (int i = 0; i < n; ++i) {
+    const double f = 0.01 + 0.98 * i / (n - 1);
+    c.x.push_back(f);
+    c.y.push_back(300.0 + 420.0 * std::pow(f, 0.85) + 40.0 * f * f * f);
+  }
+  return c;
+}
+// m evenly spaced query fractions over 0.02 to 0.98.
+inline std::vector<double> queryFractions(int m) {
+  std::vector<double> q;
+  for (int i = 0; i < m; ++i) q.push_back(0.02 + 0.96 * i / (m - 1));
+  return q;
+}
+
+// n components with NBPs from 300 to 800 K (ascending, as hosts usually list their
+// pseudo-components) and fractions of a light crude, summing to 1.
+struct Components {
+  std::vector<double> nbp, fractions;
+};
+inline Components components(int n) {
+  Components c;
+  double total = 0.0;
+  for (int i = 0; i < n; ++i) {
+    const double t = n > 1 ? 300.0 + 500.0 * i / (n - 1) : 500.0;
+    c.nbp.push_back(t);
+    c.fractions.push_back(std::exp(-(t - 300.0) / 250.0));
+    total += c.fractions.back();
+  }
+  for (double& f : c.fractions) f /= total;
+  return c;
+}
+// Requested blend yields: 21 fractions 0 to 1 in 5 % steps.
+inline std::vector<double> blendYields() {
+  std::vector<double> y;
+  for (int i = 0; i <= 20; ++i) y.push_back(i / 20.0);
+  return y;
+}
+
+// A measured D86 laboratory curve of eleven points (fractions, K).
+struct LabCurve {
+  std::vector<double> fractions, temps;
+};
+inline LabCurve d86LabCurve() {
+  return {{0.0, 0.05, 0.1, 0.2, 0.3, 0.5, 0.7, 0.8, 0.9, 0.95, 1.0},
+          {310.0, 345.0, 362.0, 388.0, 410.0, 455.0, 500.0, 528.0, 560.0, 585.0, 615.0}};
+}
+
+// ---- Viscosity assays --------------------------------------------------------------
+
+struct AssayComponent {
+  double tb, tc, pc, vc, omega, mw, liqDen, wsrk, vchar, x;
+  int hypo;
+};
+
+// A petroleum pseudo-component of normal boiling point tb (K): Watson K 11.8 gravity,
+// Riazi-Daubert molecular weight, critical temperature and pressure, Edmister acentric
+// factor, Pitzer critical compressibility, Hankinson-Thomson characteristic volume.
+inline AssayComponent pseudoComponent(double tb) {
+  const double sg = std::cbrt(1.8 * tb) / 11.8;
+  const double mw = 1.6607e-4 * std::pow(tb, 2.1962) * std::pow(sg, -1.0164);
+  const double tc = 19.06232 * std::pow(tb, 0.58848) * std::pow(sg, 0.3596);
+  const double pc = 3.12281e9 * std::pow(1.8 * tb, -2.3125) * std::pow(sg, 2.3201) * 6.894757;
+  const double omega = 3.0 / 7.0 * std::log10(pc / 101.325) / (tc / tb - 1) - 1;
+  const double vc = (0.2918 - 0.0928 * omega) * 8.314 * tc / pc;
+  const double vchar =
+      8.314 * tc / pc * (0.2905331 - 0.08057958 * omega + 0.02276965 * omega * omega);
+  return {tb, tc, pc, vc, omega, mw, sg * 999.0, omega, vchar, 0.0, 1};
+}
+
+// n components: n-butane, n-pentane, n-hexane, then n - 3 pseudo-components from 340 to
+// 840 K; mole fractions sum to 1, falling off towards the heavy end.
+inline std::vector<AssayComponent> assay(int n) {
+  std::vector<AssayComponent> a = {
+      {272.65, 425.12, 3796.0, 0.255, 0.200, 58.12, 584.0, 0.2008, 0.2547, 0.02, 0},
+      {309.22, 469.70, 3370.0, 0.313, 0.252, 72.15, 631.0, 0.2522, 0.3113, 0.03, 0},
+      {341.88, 507.60, 3025.0, 0.371, 0.301, 86.18, 664.0, 0.3007, 0.3682, 0.03, 0}};
+  const int pseudo = n - 3;
+  std::vector<double> w;
+  double total = 0.0;
+  for (int k = 0; k < pseudo; ++k) {
+    const double tb = pseudo > 1 ? 340.0 + k * (500.0 / (pseudo - 1)) : 500.0;
+    a.push_back(pseudoComponent(tb));
+    w.push_back(std::exp(-(tb - 340.0) / 300.0));
+    total += w.back();
+  }
+  for (int k = 0; k < pseudo; ++k)
+    a[static_cast<std::size_t>(3 + k)].x = 0.92 * w[static_cast<std::size_t>(k)] / total;
+  return a;
+}
+
+// A handler filled with the assay of n components in the host's documented order.
+inline void fillHandler(ViscHandler& h, const std::vector<AssayComponent>& a, bool kinematic,
+                        bool refutas) {
+  h.SetNumbComp(static_cast<int>(a.size()));
+  int hypos = 0;
+  for (int i = 0; i < static_cast<int>(a.size()); ++i) {
+    const AssayComponent& c = a[static_cast<std::size_t>(i)];
+    h.SetTc(i, static_cast<float>(c.tc));
+    h.SetPc(i, static_cast<float>(c.pc));
+    h.SetVc(i, static_cast<float>(c.vc));
+    h.SetOmega(i, static_cast<float>(c.omega));
+    h.SetMw(i, static_cast<float>(c.mw));
+    h.SetBoil(i, static_cast<float>(c.tb));
+    h.SetLiqDen(i, static_cast<float>(c.liqDen));
+    h.SetWsrk(i, static_cast<float>(c.wsrk));
+    h.SetVchar(i, static_cast<float>(c.vchar));
+    h.SetThetaA(i, 0.0f);
+    h.SetThetaB(i, 0.0f);
+    h.SetTypeHc(i, true);
+    h.SetVsdata(i, static_cast<float>(c.x));
+    h.SetDCompBPs(i, c.tb);
+    h.SetIsHypo(i, c.hypo);
+    hypos += c.hypo != 0;
+  }
+  h.SetNumbHypoComp(hypos);
+  h.SetViscosityType(kinematic);
+  h.SetUseRefutas(refutas);
+}
+
+}  // namespace qira_bench
