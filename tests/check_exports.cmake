@@ -55,6 +55,10 @@ foreach(line ${dem_lines})
   if(sym MATCHES "^(_init|_fini|_edata|_end|__bss_start)$")
     continue()
   endif()
+  # Markers that AddressSanitizer adds for globals in instrumented builds.
+  if(sym MATCHES "^__(odr_asan|asan_)")
+    continue()
+  endif()
   list(APPEND unexpected "${sym}")
 endforeach()
 
