@@ -126,6 +126,14 @@ QIRA_API void pc_Calc_API_5B1_1(double targetTvp, double* rvp, double s, double 
                                 char* report, const char* phase) {
   if (!rvp) return;
   qira::guardedVoid([&] {
+    if (std::isnan(*rvp) || std::isnan(targetTvp)) {
+      // Nothing to iterate from or towards: not converged, with no update made.
+      *rvp = qira::kMissing;
+      if (report)
+        std::snprintf(report, QIRA_RVP_REPORT_CAPACITY,
+                      qira::reportFormat(qira::RvpOutcome::NotConverged), phase ? phase : "", 0);
+      return;
+    }
     double r = *rvp;
     int updates = 0;
     const qira::RvpOutcome outcome = qira::solveReidVapourPressure(targetTvp, r, s, t, updates);

@@ -25,7 +25,9 @@ int solveCubic(double a, double b, double c, double* roots) {
   const double h = q / 2;
   const double D = h * h + p * p * p;
   if (D == 0.0) {
-    const double r = std::sqrt(-p);
+    // A zero discriminant means p <= 0, unless h * h + p^3 underflowed for tiny
+    // coefficients: the roots then meet at -s.
+    const double r = std::sqrt(std::fmax(-p, 0.0));
     if (q > 0) {
       roots[1] = roots[2] = r - s;
       roots[0] = -2 * r - s;
