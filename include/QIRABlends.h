@@ -7,7 +7,8 @@
  * in place. Outputs: m temperatures in kelvin. Every blend that fails writes -32767.0
  * into all m outputs and returns false; there is no partial result. Null arrays, n < 1
  * or not-a-number fractions or NBPs fail that way too (nothing is written when the
- * output or the yields array is null, or m < 1).
+ * output array is null or m < 1, nor when the yields array is null, except by
+ * Blend_ModifiedD2887, which gives -32767.0 for that failure as for every other).
  */
 #ifndef QIRA_BLENDS_H
 #define QIRA_BLENDS_H

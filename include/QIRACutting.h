@@ -17,7 +17,8 @@ QIRA_API void Blend_NormDistY(double* z);
 /* Cuts the TBP curve (tbp[n] in K, cumulative fractions frac[n], both ascending) at the
  * nc cut temperatures cuts[nc] (the components' NBPs, any order), interpolating on the
  * probability scale, and writes each component's fraction to compFrac[nc] in the
- * caller's order; the fractions add up to 1. The lowest component takes everything
+ * caller's order; the fractions add up to 1 (all are 0, with true, when the curve reads
+ * no material at or below the highest cut). The lowest component takes everything
  * below the lowest cut. A cut whose cumulative fraction comes out below that of the next
  * lower cut receives a fraction of 0 (the curve does not rise between them).
  * Returns false with nothing written for n < 2, nc < 1, a null array, a value that is
