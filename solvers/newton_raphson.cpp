@@ -26,12 +26,6 @@ void evaluate(void* variables, void* residuals, double* point, double* out) {
 
 }  // namespace
 
-// The singleton pointer is the one exported data symbol of the library. On ELF it sits in
-// a named zero-filled section, which the address sanitizer leaves uninstrumented, so that
-// sanitizer builds export no extra indicator symbol beside it.
-#if defined(__ELF__)
-__attribute__((section(".bss.qira_nrsolver")))
-#endif
 NRsolver* NRsolver::m_NRsolver = nullptr;
 
 NRsolver::NRsolver()
