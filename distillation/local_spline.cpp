@@ -112,8 +112,11 @@ double threePointValue(const double* x, const double* y, double xq) {
     v = y[0] - (y[2] - y[0]) * (xq - x[0]) / d02;
   if (v != 0.0) return v;
   // A degenerate value of exactly 0 falls through to the quadratic, except where the
-  // quadratic would divide by an exact zero: there the degenerate value stands.
-  if ((z01 || z02 || z12) && (d01 == 0.0 || d02 == 0.0 || d12 == 0.0)) return v;
+  // quadratic would divide by an exact zero (a zero gap, or gaps so small that their
+  // product underflows): there the degenerate value stands.
+  if ((z01 || z02 || z12) && (d01 == 0.0 || d02 == 0.0 || d12 == 0.0 || d01 * d02 == 0.0 ||
+                              d01 * d12 == 0.0 || d02 * d12 == 0.0))
+    return v;
 
   const double q = y[0] * (xq - x[1]) * (xq - x[2]) / (d01 * d02) +
                    y[1] * (xq - x[0]) * (xq - x[2]) / (-d01 * d12) +

@@ -7,6 +7,7 @@
 #include <limits>
 #include <string>
 
+#include "QIRACurveFit.h"
 #include "QIRALiquidProps.h"
 #include "QIRASolvers.h"
 
@@ -52,6 +53,21 @@ TEST(HostileInput, ReidIterationRefusesNotANumberGuessOrTarget) {
   pc_Calc_API_5B1_1(0.0, &r, 3.0, 559.67, report, "naphtha");
   EXPECT_EQ(r, 0.0);
   EXPECT_NE(std::string(report).find("converged"), std::string::npos);
+}
+
+// Three abscissae within 1e-5 of each other (one degenerate point) but so close that the
+// quadratic's denominators underflow to 0: the three-point value used to be 0/0.
+TEST(HostileInput, ThreePointValueOfNearlyCoincidentAbscissaeIsANumber) {
+  const double x[3] = {7.2911220195563975e-304, 0.0, 2.1219969292925203e-314};
+  const double y[3] = {0.0, 0.0, 0.0};
+  double out = 1.0;
+  ASSERT_TRUE(Blend_lstsqr(x, y, 0.0, &out));
+  EXPECT_EQ(out, 0.0);
+  // Gaps that are small but do not underflow still reach the quadratic.
+  const double near[3] = {1e-6, 0.0, 2e-6};
+  const double rising[3] = {1.0, 0.0, 2.0};
+  ASSERT_TRUE(Blend_lstsqr(near, rising, 0.0, &out));
+  EXPECT_TRUE(std::isfinite(out));
 }
 
 }  // namespace
