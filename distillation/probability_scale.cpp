@@ -37,12 +37,26 @@ double upperPolynomial(double f) {
          514539.473 * f - 198999.5073;
 }
 
+// The fractions i / 100 of the table entries, rounded as the division rounds.
+struct GridFractions {
+  double value[kTableSize];
+  constexpr GridFractions() : value() {
+    for (int i = 0; i < kTableSize; ++i) value[i] = i / 100.0;
+  }
+};
+constexpr GridFractions kGrid{};
+
 // Linear interpolation in the table; the first interval serves fractions below 0.
+// The interval is the first i >= 1 whose fraction lies more than kTiny above f (the
+// last interval when none does). That test only turns from false to true as i rises,
+// so the search may start near f * 100 and walk to the same i.
 double tableInterpolation(double f) {
   int i = 1;
-  while (i < kTableSize - 1 && !(i / 100.0 - f > kTiny)) ++i;
+  if (f > 0 && f < 1) i = std::max(1, static_cast<int>(f * 100));
+  while (i > 1 && kGrid.value[i - 1] - f > kTiny) --i;
+  while (i < kTableSize - 1 && !(kGrid.value[i] - f > kTiny)) ++i;
   const double lo = tableScore(i - 1), hi = tableScore(i);
-  return lo + 100 * (f - (i - 1) / 100.0) * (hi - lo);
+  return lo + 100 * (f - kGrid.value[i - 1]) * (hi - lo);
 }
 
 double complementaryErf(double x) {
