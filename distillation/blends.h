@@ -26,6 +26,10 @@ BlendPoints tbpBlendPoints(const double* fractions, const double* nbp, int n,
 bool blendTbp(const double* fractions, const double* nbp, int n, double* tbp,
               double* yields, int m, bool pointMode, double initialT, double finalT);
 
+// The same reading from a point list already built: a blend that reads its components'
+// curve at several yield sets builds the list once.
+bool readBlendPoints(const BlendPoints& p, double* tbp, double* yields, int m);
+
 // Writes -32767.0 into the m outputs of a failed blend.
 void fillMissing(double* out, int m);
 

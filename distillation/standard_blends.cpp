@@ -78,9 +78,9 @@ bool blendInStandard(Standard s, const double* fractions, const double* nbp, int
   Grid grid = standardGrid(s, ninePoint);
   const int g = static_cast<int>(grid.yields.size());
   std::vector<double> tg(g), sg(g, kMissing);
-  if (!blendTbp(fractions, nbp, n, tg.data(), grid.yields.data(), g, pointMode, kMissing,
-                kMissing))
-    return false;
+  // One point list serves the grid and the requested yields.
+  const BlendPoints points = tbpBlendPoints(fractions, nbp, n, pointMode, kMissing, kMissing);
+  if (!readBlendPoints(points, tg.data(), grid.yields.data(), g)) return false;
   if ((s == Standard::D86 || s == Standard::D86Option) && hasMissing(tg)) return false;
   if (!convertGrid(s, ninePoint, tg.data(), sg.data())) return false;
 
@@ -89,8 +89,7 @@ bool blendInStandard(Standard s, const double* fractions, const double* nbp, int
   else
     clampRequestedYields(yields, m);
   std::vector<double> tq(m);
-  if (!blendTbp(fractions, nbp, n, tq.data(), yields, m, pointMode, kMissing, kMissing))
-    return false;
+  if (!readBlendPoints(points, tq.data(), yields, m)) return false;
 
   std::vector<double> mapped(m, kMissing);
   if (!mapThroughTransferTable(g, tg.data(), sg.data(), m, tq.data(), mapped.data()))

@@ -104,7 +104,11 @@ BlendPoints tbpBlendPoints(const double* fractions, const double* nbp, int n,
 
 bool blendTbp(const double* fractions, const double* nbp, int n, double* tbp,
               double* yields, int m, bool pointMode, double initialT, double finalT) {
-  const BlendPoints p = tbpBlendPoints(fractions, nbp, n, pointMode, initialT, finalT);
+  return readBlendPoints(tbpBlendPoints(fractions, nbp, n, pointMode, initialT, finalT), tbp,
+                         yields, m);
+}
+
+bool readBlendPoints(const BlendPoints& p, double* tbp, double* yields, int m) {
   clampRequestedYields(yields, m);
   const int count = static_cast<int>(p.yields.size());
   if (count >= 1 &&
