@@ -53,8 +53,13 @@ double correlationViscosity(const FitPoint& pt, const FitConstants& k, double th
   const double h = rho0 / pt.rho;
   const double rhor = h * 0.001 * pt.rho * kM0;
   const double t = std::pow(t0, 1.0 / 3.0);
+  // Dilute gas: sum of Gm (1/T0) t^(m-1); t^0 is exactly 1 and t^1 exactly t, so those
+  // two terms need no power.
+  const double invT0 = 1 / t0;
   double eta0 = 0.0;
-  for (int m = 1; m <= 9; ++m) eta0 += kG[m - 1] * (1 / t0) * std::pow(t, m - 1);
+  eta0 += kG[0] * invT0;
+  eta0 += kG[1] * invT0 * t;
+  for (int m = 3; m <= 9; ++m) eta0 += kG[m - 1] * invT0 * std::pow(t, m - 1);
   const double lnT = kC - std::log(t0 / kF);
   const double eta1 = kA + kB * (lnT * lnT);
   double u = kJ[0] + kJ[1] / t0;
