@@ -39,16 +39,27 @@ double kinematicFrom(double dynamic, double density) {
 
 }  // namespace
 
+namespace qira {
+namespace visc {
+
+DensityColumns densityColumns(const ViscHandler& h) {
+  const int n = boundedCount(h.m_NumbComp, h.m_CompData);
+  return {recordColumn(h, n, &pc_comp_data::Tc), recordColumn(h, n, &pc_comp_data::Pc),
+          recordColumn(h, n, &pc_comp_data::Vchar), recordColumn(h, n, &pc_comp_data::Wsrk)};
+}
+
+double molarDensity(const DensityColumns& c, double t, double p, const double* x) {
+  // The SRK acentric factor serves as every component's acentric factor.
+  return costaldMixtureDensity(static_cast<int>(c.tc.size()), celsiusToKelvin(t), p, x,
+                               c.tc.data(), c.pc.data(), c.vchar.data(), c.wsrk.data());
+}
+
+}  // namespace visc
+}  // namespace qira
+
 double ViscHandler::LiquidMolarDensity(double t, double p, double* x) {
   if (x == nullptr) return kMissing;
-  const int n = qira::visc::boundedCount(m_NumbComp, m_CompData);
-  const std::vector<double> tc = recordColumn(*this, n, &pc_comp_data::Tc);
-  const std::vector<double> pc = recordColumn(*this, n, &pc_comp_data::Pc);
-  const std::vector<double> vchar = recordColumn(*this, n, &pc_comp_data::Vchar);
-  const std::vector<double> wsrk = recordColumn(*this, n, &pc_comp_data::Wsrk);
-  // The SRK acentric factor serves as every component's acentric factor.
-  return qira::costaldMixtureDensity(n, qira::celsiusToKelvin(t), p, x, tc.data(), pc.data(),
-                                     vchar.data(), wsrk.data());
+  return qira::visc::molarDensity(qira::visc::densityColumns(*this), t, p, x);
 }
 
 double ViscHandler::MolecularWeight(double* x) {
@@ -63,9 +74,7 @@ double ViscHandler::MolecularWeight(double* x) {
 
 double ViscHandler::LiquidMassDensity(double t, double p, double* x) {
   const double rhom = LiquidMolarDensity(t, p, x);
-  const double mw = MolecularWeight(x);
-  if (rhom == kMissing || mw == kMissing) return kMissing;
-  return mw * rhom;
+  return qira::visc::massFromMolarDensity(rhom, MolecularWeight(x));
 }
 
 double ViscHandler::LiquidViscosity(double t, double p, double* x) {
@@ -80,9 +89,10 @@ double ViscHandler::LiquidKinematicViscosity(double t, double p, double* x) {
   if (x == nullptr) return kMissing;
   const int n = componentCount(*this);
   loadComposition(*this, n, x);
-  const double mu =
-      viscrude(n, qira::celsiusToKelvin(t), p, m_VsData.data(), LiquidMolarDensity(t, p, x));
-  return kinematicFrom(mu, LiquidMassDensity(t, p, x));
+  const double rhom = LiquidMolarDensity(t, p, x);
+  const double mu = viscrude(n, qira::celsiusToKelvin(t), p, m_VsData.data(), rhom);
+  // The mass density from the molar density just calculated, as LiquidMassDensity forms it.
+  return kinematicFrom(mu, qira::visc::massFromMolarDensity(rhom, MolecularWeight(x)));
 }
 
 void ViscHandler::ConvertToDynamicVisc(double kinematic, double& dynamic, double density) {

@@ -41,24 +41,38 @@ bool standardArraysPresent(const ViscHandler& h) {
 
 double widen(float v) { return static_cast<double>(v); }
 
+// What the standard viscosities of one call share: the density inputs of the records
+// and a composition that holds one pure component at a time (1.0 at that component).
+struct PureComponentEvaluation {
+  qira::visc::DensityColumns columns;
+  std::vector<double> e;
+  explicit PureComponentEvaluation(const ViscHandler& h)
+      : columns(qira::visc::densityColumns(h)), e(qira::visc::pureComponent(h.m_NumbComp, -1)) {}
+};
+
+// Kinematic viscosity (cSt) of component i alone at t (C) by the crude-oil correlation
+// with its current thetas; missing when the correlation or the density gives none. The
+// evaluation records hold the pure-component vector of component i afterwards.
+double pureKinematicViscosity(ViscHandler& h, PureComponentEvaluation& w, int i, double t) {
+  std::vector<double>& e = w.e;
+  if (inRange(e, i)) e[at(i)] = 1.0;
+  qira::visc::storeComposition(h, e);
+  const int n = qira::visc::componentCount(h);
+  const double rhom = qira::visc::molarDensity(w.columns, t, kCharacterizationPressure, e.data());
+  const double mu = h.viscrude(n, qira::celsiusToKelvin(t), kCharacterizationPressure,
+                               h.m_VsData.data(), rhom);
+  // The mass density of the same composition, from the molar density just calculated.
+  const double rho = qira::visc::massFromMolarDensity(rhom, h.MolecularWeight(e.data()));
+  if (inRange(e, i)) e[at(i)] = 0.0;
+  if (mu == kMissing || rho == kMissing || rho == 0.0) return kMissing;
+  return mu / rho * 1000;
+}
+
 // The evaluation records hold the pure-component vector of component i afterwards.
 std::vector<double> loadPureComponent(ViscHandler& h, int i) {
   std::vector<double> e = qira::visc::pureComponent(h.m_NumbComp, i);
   qira::visc::storeComposition(h, e);
   return e;
-}
-
-// Kinematic viscosity (cSt) of component i alone at t (C) by the crude-oil correlation
-// with its current thetas; missing when the correlation or the density gives none.
-double pureKinematicViscosity(ViscHandler& h, int i, double t) {
-  std::vector<double> e = loadPureComponent(h, i);
-  const int n = qira::visc::componentCount(h);
-  const double rhom = h.LiquidMolarDensity(t, kCharacterizationPressure, e.data());
-  const double mu = h.viscrude(n, qira::celsiusToKelvin(t), kCharacterizationPressure,
-                               h.m_VsData.data(), rhom);
-  const double rho = qira::visc::massDensity(h, t, kCharacterizationPressure, e);
-  if (mu == kMissing || rho == kMissing || rho == 0.0) return kMissing;
-  return mu / rho * 1000;
 }
 
 }  // namespace
@@ -73,16 +87,18 @@ bool ViscHandler::GenerateThetas(double** curves) {
   if (curves == nullptr) own = m_HypoViscCrvs;
   const int n = boundedCount(m_NumbComp, m_IsHypo, m_CompData, m_ThetaA, m_ThetaB);
   bool result = false;
+  // The hypo temperatures (K), the same for every component, and one work array for the
+  // viscosities each fit rewrites.
+  std::vector<double> temp(at(k));
+  for (int j = 0; j < k; ++j) temp[at(j)] = qira::celsiusToKelvin(m_HypoTempCrvs[at(j)]);
+  std::vector<double> visc(at(k));
   for (int i = 0; i < n; ++i) {
     if (m_IsHypo[at(i)] == 0) continue;
     pc_comp_data* rec = m_CompData[at(i)].get();
-    std::vector<double> visc(at(k));
-    std::vector<double> temp(at(k));
     bool complete = rec != nullptr;
     for (int j = 0; j < k; ++j) {
       visc[at(j)] = curves != nullptr ? (curves[j] != nullptr ? curves[j][i] : kMissing)
                                       : valueAt(own[at(j)], i, kMissing);
-      temp[at(j)] = qira::celsiusToKelvin(m_HypoTempCrvs[at(j)]);
       if (visc[at(j)] == kMissing) complete = false;
     }
     float thetaA = static_cast<float>(kMissing);
@@ -113,12 +129,13 @@ bool ViscHandler::GenerateThetas(double** curves) {
 bool ViscHandler::GenerateStandardViscCurvesFromTheta() {
   if (!standardArraysPresent(*this)) return false;
   const std::vector<double> assay = qira::visc::storedComposition(*this);
+  PureComponentEvaluation work(*this);
   for (const StandardTemperature& s : kStandardTemperatures) {
     std::vector<double>& result = this->*s.result;
     const int n = boundedCount(m_NumbComp, m_IsHypo, result);
     for (int i = 0; i < n; ++i)
       if (m_IsHypo[at(i)] != 0)
-        result[at(i)] = pureKinematicViscosity(*this, i, widen(s.celsius));
+        result[at(i)] = pureKinematicViscosity(*this, work, i, widen(s.celsius));
   }
   qira::visc::storeComposition(*this, assay);
   return true;

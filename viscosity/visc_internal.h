@@ -79,5 +79,23 @@ inline double massDensity(ViscHandler& h, double t, double p, std::vector<double
   return h.LiquidMassDensity(t, p, x.data());
 }
 
+// Mass density (kg/m3) from a molar density and a molecular weight; missing when either
+// is missing.
+inline double massFromMolarDensity(double rhom, double mw) {
+  if (rhom == kMissing || mw == kMissing) return kMissing;
+  return mw * rhom;
+}
+
+// The COSTALD inputs of the handler's component records (widened to double, 0.0 without
+// a record), read once by a calculation that needs many mixture densities.
+struct DensityColumns {
+  std::vector<double> tc, pc, vchar, wsrk;
+};
+DensityColumns densityColumns(const ViscHandler& h);
+
+// Liquid molar density (kmol/m3) at t (C) and p (kPa) of the mole fractions x, by the
+// rule of LiquidMolarDensity, from columns read once.
+double molarDensity(const DensityColumns& c, double t, double p, const double* x);
+
 }  // namespace visc
 }  // namespace qira
