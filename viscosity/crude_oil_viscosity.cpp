@@ -4,6 +4,7 @@
 // from mixing rules and an iteration tying h to the mixture's molar density.
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <vector>
 
 #include "ViscHandler.h"
@@ -108,21 +109,48 @@ struct MixingSums {
 
 // Step 3: the sums behind the temperature-derivative term, the mixture molecular weight
 // and the mixture critical compressibility.
+// The two roots of a pair's mixing term, sqrt(mu_ij / f_ij) and h_ij^(1/3). Every
+// operand is symmetric in i and j, so the pair (j, i) has exactly the values of (i, j)
+// and each pair's roots are taken once per call.
+struct PairRoots {
+  std::size_t count;
+  std::vector<double> sqrtMuOverF, cbrtH;
+  PairRoots(const std::vector<int>& idx, const pc_vs_data* recs)
+      : count(idx.size()), sqrtMuOverF(count * count), cbrtH(count * count) {
+    for (std::size_t a = 0; a < count; ++a) {
+      const pc_vs_data& ri = recs[idx[a]];
+      for (std::size_t b = a; b < count; ++b) {
+        const pc_vs_data& rj = recs[idx[b]];
+        const double half = (ri.CbrtH + rj.CbrtH) / 2;
+        const double hij = half * half * half;
+        const double fij = ri.SqrtF * rj.SqrtF;
+        const float muij = ri.Comp->Mw * rj.Comp->Mw / (ri.Comp->Mw + rj.Comp->Mw);
+        const double root = std::sqrt(widen(muij) / fij);
+        const double cube = ViscHandler::cbrt(hij);
+        sqrtMuOverF[a * count + b] = sqrtMuOverF[b * count + a] = root;
+        cbrtH[a * count + b] = cbrtH[b * count + a] = cube;
+      }
+    }
+  }
+};
+
 MixingSums mixingSums(const std::vector<int>& idx, const pc_vs_data* recs,
                       const MixtureFactors& m) {
   MixingSums s;
-  for (int i : idx) {
+  const PairRoots roots(idx, recs);
+  const std::size_t count = idx.size();
+  for (std::size_t a = 0; a < count; ++a) {
+    const int i = idx[a];
     const pc_comp_data& ci = *recs[i].Comp;
     double p = 0.0;
     double si = 0.0;
-    for (int j : idx) {
-      const pc_comp_data& cj = *recs[j].Comp;
+    for (std::size_t c = 0; c < count; ++c) {
+      const int j = idx[c];
       const double b = (recs[i].CbrtH + recs[j].CbrtH) / 2;
       const double hij = b * b * b;
       const double fij = recs[i].SqrtF * recs[j].SqrtF;
-      const float muij = ci.Mw * cj.Mw / (ci.Mw + cj.Mw);
       p += recs[j].x * fij * hij;
-      si += recs[j].x * fij * hij * std::sqrt(widen(muij) / fij) * ViscHandler::cbrt(hij);
+      si += recs[j].x * fij * hij * roots.sqrtMuOverF[a * count + c] * roots.cbrtH[a * count + c];
     }
     double d = 1 - widen(ci.ThetaB);
     if (std::fabs(1 - widen(ci.ThetaB)) < 1e-8) d = 1e-8;
@@ -166,8 +194,12 @@ double ViscHandler::crvscty(double rhom, double T, const double* AF, const doubl
   const double t0 = T / fx;
   // Dilute gas: sum of Gm T0^((m-4)/3), formed as Gm (1/T0) t^(m-1).
   const double t = toSingle(cbrt(t0));
+  // t^0 is exactly 1 and t^1 exactly t: those two terms need no power.
+  const double invT0 = 1 / t0;
   double eta0 = 0.0;
-  for (int m = 1; m <= 9; ++m) eta0 += g[m - 1] * (1 / t0) * std::pow(t, m - 1);
+  eta0 += g[0] * invT0;
+  eta0 += g[1] * invT0 * t;
+  for (int m = 3; m <= 9; ++m) eta0 += g[m - 1] * invT0 * std::pow(t, m - 1);
   // First density term.
   const double lnT = AF[2] - std::log(t0 / AF[3]);
   const double eta1 = AF[0] + AF[1] * (lnT * lnT);
