@@ -123,6 +123,7 @@ void newtonRaphson(FuzzInput& in) {
       Qira_ComputeJacobian(x.get(), maybeNull(in, j.ptrs));
       for (int i = 0; i < n; ++i) FUZZ_CHECK(same(x[i], x0[i]));
       bool finite = allFiniteVec(x.get(), n);
+      for (int r = 0; r < n; ++r) finite = finite && std::fabs(g_host.c[r]) <= 10;
       for (int r = 0; r < n; ++r)
         for (int c = 0; c < n; ++c)
           finite = finite && std::isfinite(g_host.a[r][c]) && std::fabs(g_host.a[r][c]) <= 1 &&
