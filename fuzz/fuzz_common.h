@@ -113,6 +113,9 @@ inline Curve fractions(FuzzInput& in, int n) {
     for (double& f : c.v) f /= sum;
   else
     c.sane = false;
+  // One huge raw value leaves the others negligible: not a sane component list.
+  for (double f : c.v)
+    if (!(f >= 1e-6)) c.sane = false;
   if (n > 0 && k >= 180 && k < 200) {
     c.sane = false;
     c.v[in.integer(0, n - 1)] = in.rawDouble();
