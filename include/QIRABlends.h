@@ -1,4 +1,5 @@
-/* Blended TBP, D86, D2887 and D1160 curves of a set of components, and the D1160
+/** @file
+ * Blended TBP, D86, D2887 and D1160 curves of a set of components, and the D1160
  * conversions.
  *
  * Components: fractions[n] (parts of one, expected to sum to about 1) and normal boiling
@@ -17,7 +18,7 @@
 
 QIRA_C_BEGIN
 
-/* Blended TBP curve. pointMode true places each component's whole fraction at its
+/** Blended TBP curve. pointMode true places each component's whole fraction at its
  * boiling point; false centres it on its boiling point (half below, half above), the
  * curve then ending half a boiling-point step above the heaviest component (a single
  * component has no step: every yield reads its boiling point). initialT (K, or
@@ -29,7 +30,7 @@ QIRA_API bool Blend_TBP(const double* fractions, const double* nbp, int n, doubl
                         double* yields, int m, bool pointMode, double initialT,
                         double finalT);
 
-/* Blended D86 curve: the blend's TBP curve at the nine-point D86 grid is converted by
+/** Blended D86 curve: the blend's TBP curve at the nine-point D86 grid is converted by
  * API 3A1.1 (as API3A11_TBPtoD86) into a transfer table, through which the TBP
  * temperatures at the requested yields are mapped (Simple_spline, or Blend_Linear when
  * the DistCurFit option is nonzero). Yields clamped to the IBP and FBP values. Fails
@@ -37,23 +38,23 @@ QIRA_API bool Blend_TBP(const double* fractions, const double* nbp, int n, doubl
  * below 1e-6 F). */
 QIRA_API bool Blend_D86(const double* fractions, const double* nbp, int n, double* d86,
                         double* yields, int m, bool pointMode);
-/* As Blend_D86 on the grid of the D86 method (nine points, or seven with method 0),
+/** As Blend_D86 on the grid of the D86 method (nine points, or seven with method 0),
  * converted as API3A11_TBPtoD86Option. */
 QIRA_API bool Blend_D86Option(const double* fractions, const double* nbp, int n,
                               double* d86, double* yields, int m, bool pointMode);
-/* Blended D2887 curve, always in point mode, through the eight-point D2887 grid and API
+/** Blended D2887 curve, always in point mode, through the eight-point D2887 grid and API
  * 3A3.1. The requested yields are clamped to the fixed bounds 1e-5 and 0.99999 and then
  * once more, as by every TBP blend, to the IBP and FBP values: so with the default
  * settings a requested 0 ends at 0.01, and after SetIBPValue(5) at 0.05. */
 QIRA_API bool Blend_D2887(const double* fractions, const double* nbp, int n,
                           double* d2887, double* yields, int m);
-/* Blended D1160 curve through the four-point D1160 grid (IBP, 10 %, 30 %, 50 %) and
+/** Blended D1160 curve through the four-point D1160 grid (IBP, 10 %, 30 %, 50 %) and
  * Blend_TBPtoD1160; at every requested yield above 0.5 the result is the blend's TBP
  * temperature. Yields clamped to the IBP and FBP values. */
 QIRA_API bool Blend_D1160(const double* fractions, const double* nbp, int n,
                           double* d1160, double* yields, int m, bool pointMode);
 
-/* Four-point conversions between TBP and D1160 (IBP, 10 %, 30 %, 50 %; K in and out).
+/** Four-point conversions between TBP and D1160 (IBP, 10 %, 30 %, 50 %; K in and out).
  * The curves share their 50 % point; each lower point follows through a quartic of the
  * segment's difference (F), used up to 180 F (10-30 %, 30-50 %) and 140 F (IBP-10 %);
  * above its limit a difference is carried over unchanged. False, nothing written,
@@ -61,7 +62,7 @@ QIRA_API bool Blend_D1160(const double* fractions, const double* nbp, int n,
 QIRA_API bool Blend_TBPtoD1160(const double* tbp, double* d1160);
 QIRA_API bool Blend_D1160toTBP(double* tbp, const double* d1160);
 
-/* The blend's TBP curve on a mass basis, from fractions x[n] given on fractionBasis
+/** The blend's TBP curve on a mass basis, from fractions x[n] given on fractionBasis
  * (0 volume, 1 mass, 2 mole) with molar masses molarMass[n] (read for basis 2) and
  * densities density[n] (read for basis 0), in any consistent units; converted
  * fractions are normalised to sum to 1. curveBasis is not read. Yields clamped as by
@@ -71,7 +72,7 @@ QIRA_API bool Blend_D2887fromTBP(const double* x, const double* nbp, int n, doub
                                  double* yields, int m, const double* molarMass,
                                  const double* density, int fractionBasis, int curveBasis,
                                  bool pointMode);
-/* D2887 blend on a volume basis. curveBasis 0 or 2 fails at once. With D2887 option 1
+/** D2887 blend on a volume basis. curveBasis 0 or 2 fails at once. With D2887 option 1
  * the result is exactly Blend_D2887fromTBP's. Otherwise x is turned into volume
  * fractions (density read for bases 1 and 2, molarMass for 2) and blended through the
  * D2887 grid and API 3A3.1 as Blend_D2887, but with the requested yields clamped to the

@@ -1,4 +1,5 @@
-/* Molecular weight, gravity and Watson K correlations and the Whitson gamma-distribution split of a plus fraction. */
+/** @file
+ * Molecular weight, gravity and Watson K correlations and the Whitson gamma-distribution split of a plus fraction. */
 #ifndef QIRA_CHARACTERIZATION_H
 #define QIRA_CHARACTERIZATION_H
 
@@ -6,28 +7,28 @@
 
 QIRA_C_BEGIN
 
-/* Correlations. Units: MW kg/kmol, SG 60F/60F, Kw Rankine-based, boiling points K,
+/** Correlations. Units: MW kg/kmol, SG 60F/60F, Kw Rankine-based, boiling points K,
  * densities kg/m3. None reports failure: arguments outside their physical range give
  * whatever the arithmetic yields (a not-a-number propagates). */
 
-/* Watson K: 4.559097 MW^0.15178 SG^-0.84573. */
+/** Watson K: 4.559097 MW^0.15178 SG^-0.84573. */
 QIRA_API double Blend_uopk(double mw, double sg);
 
-/* MW from SG and Kw (the Watson relation solved for MW). */
+/** MW from SG and Kw (the Watson relation solved for MW). */
 QIRA_API double Blend_mw(double sg, double kw);
 
-/* SG from MW and Kw: the Watson relation below MW 320, a separate heavy-end relation
+/** SG from MW and Kw: the Watson relation below MW 320, a separate heavy-end relation
  * for MW >= 320 (the two do not meet at 320). */
 QIRA_API double Blend_sg(double mw, double kw);
 
-/* Katz-Firoozabadi liquid density (kg/m3) from the normal boiling point (K). */
+/** Katz-Firoozabadi liquid density (kg/m3) from the normal boiling point (K). */
 QIRA_API double Blend_sg_katz_firoozabadi(double tb);
 
-/* Twu molecular weight from the normal boiling point (K) and density (kg/m3); the
+/** Twu molecular weight from the normal boiling point (K) and density (kg/m3); the
  * gravity is capped at 1.394. */
 QIRA_API double Blend_mw_twu(double tb, double density);
 
-/* Whitson gamma-distribution split of a plus fraction over nc host components.
+/** Whitson gamma-distribution split of a plus fraction over nc host components.
  * nbps[nc]: the components' normal boiling points (K, any order, read only). Written:
  * fractions[nc] (mole fractions summing to 1), mws[nc] (kg/kmol) and densities[nc]
  * (kg/m3, slice SG x 1000), each read off the slice curves at the NBPs.
@@ -48,13 +49,13 @@ QIRA_API bool Blend_Whitson(int nc, double* fractions, double* mws, double* dens
                             const double* nbps, double* mw, double* sg, double* kw,
                             double eta);
 
-/* ln Gamma(x) (Lanczos approximation). */
+/** ln Gamma(x) (Lanczos approximation). */
 QIRA_API double Blend_gammln(double x);
 
-/* Gamma probability density x^(alpha-1) exp(-x/beta) / (beta^alpha Gamma(alpha)). */
+/** Gamma probability density x^(alpha-1) exp(-x/beta) / (beta^alpha Gamma(alpha)). */
 QIRA_API double Blend_gammafun(double x, double alpha, double beta);
 
-/* One bracketing step towards f = target for the current point *x with value f, bracket
+/** One bracketing step towards f = target for the current point *x with value f, bracket
  * [*lo, *hi], previous point (*xp, *fp) and step h: a fixed step of h (down when
  * f > target, else up) while more than 1.2 h of bracket remains on that side, otherwise a
  * secant step through the previous point, kept when it lands within 2 %..98 % of the

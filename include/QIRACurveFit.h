@@ -1,4 +1,5 @@
-/* Local curve fitting: Simple_spline, Blend_lstsqr, Blend_Linear and the monotone
+/** @file
+ * Local curve fitting: Simple_spline, Blend_lstsqr, Blend_Linear and the monotone
  * interpolator Blend_spline. Abscissae and ordinates carry no units of their own.
  * A table is a pair of arrays x[n], y[n]; queries xq[m] give results out[m].
  */
@@ -9,7 +10,7 @@
 
 QIRA_C_BEGIN
 
-/* Local polynomial interpolation (degree 1 to 3 chosen per query from the neighbouring
+/** Local polynomial interpolation (degree 1 to 3 chosen per query from the neighbouring
  * slope ratios, guarded against overshoot); queries beyond the table go to Blend_lstsqr
  * on the three end points. Needs n >= 3 and a table monotone in x.
  * Returns false (nothing written) for n < 3 or a null array; true with nothing written
@@ -20,20 +21,20 @@ QIRA_C_BEGIN
 QIRA_API bool Simple_spline(int n, const double* x, const double* y, int m,
                             const double* xq, double* out);
 
-/* Evaluates the three points (x[0..2], y[0..2]) at xq by the quadratic through them,
+/** Evaluates the three points (x[0..2], y[0..2]) at xq by the quadratic through them,
  * falling back to the straight line through the two end points on the query's side when
  * the quadratic leaves it; coincident abscissae give a line or y[0]. Writes *out.
  * Returns true; false (nothing written) only for a null pointer. */
 QIRA_API bool Blend_lstsqr(const double* x, const double* y, double xq, double* out);
 
-/* Piecewise-linear interpolation over x[n] (increasing), the end intervals extended
+/** Piecewise-linear interpolation over x[n] (increasing), the end intervals extended
  * beyond the table. Returns true; false (nothing written) for n < 2, a null array or a
  * not-a-number query. m < 1 writes nothing and returns true. A query inside the table
  * that no interval holds (an unordered table) leaves its result untouched. */
 QIRA_API bool Blend_Linear(int n, const double* x, const double* y, int m,
                            const double* xq, double* out);
 
-/* Evaluates the curve x[n] -> y[n] (ascending x) at the ascending queries xq[m] with
+/** Evaluates the curve x[n] -> y[n] (ascending x) at the ascending queries xq[m] with
  * Simple_spline, then inserts knots where the results run against the curve's direction
  * and evaluates again, for at most 100 inserting passes. The caller's x and y are never
  * changed. true: the last evaluation shows no reversal. false: n < 3, a null array, a

@@ -1,4 +1,5 @@
-/* Probability scale, cutting a TBP curve into pseudo-components, boiling-point sorting
+/** @file
+ * Probability scale, cutting a TBP curve into pseudo-components, boiling-point sorting
  * and reading TBP temperatures at yields. Temperatures in kelvin; fractions distilled
  * are parts of one (0 to 1), not percents.
  */
@@ -9,12 +10,12 @@
 
 QIRA_C_BEGIN
 
-/* Fills z[101] with the probability-scale score table: z[i] belongs to the cumulative
+/** Fills z[101] with the probability-scale score table: z[i] belongs to the cumulative
  * fraction i/100, z[50] = 0, z[100 - i] = -z[i], ends +-3.476589918 (clamp values).
  * A null pointer writes nothing. */
 QIRA_API void Blend_NormDistY(double* z);
 
-/* Cuts the TBP curve (tbp[n] in K, cumulative fractions frac[n], both ascending) at the
+/** Cuts the TBP curve (tbp[n] in K, cumulative fractions frac[n], both ascending) at the
  * nc cut temperatures cuts[nc] (the components' NBPs, any order), interpolating on the
  * probability scale, and writes each component's fraction to compFrac[nc] in the
  * caller's order; the fractions add up to 1 (all are 0, with true, when the curve reads
@@ -27,13 +28,13 @@ QIRA_API void Blend_NormDistY(double* z);
 QIRA_API bool Blend_GetCompFromTBP(const double* tbp, const double* frac, int n,
                                    const double* cuts, double* compFrac, int nc);
 
-/* Sorts values[n] ascending in place by exchanges (position i against every later j,
+/** Sorts values[n] ascending in place by exchanges (position i against every later j,
  * swapping when strictly greater) and fills indices[n] with each sorted entry's position
  * in the caller's list. Equal values keep the exchange order: 2, 2, 1 gives 1, 2, 2 with
  * indices 2, 1, 0. Returns true (n <= 0: nothing written); false for a null array. */
 QIRA_API bool Blend_SortNBP(double* values, int* indices, int n);
 
-/* Reads the cumulative yield curve (tbp[n] in K, fractions frac[n], ascending)
+/** Reads the cumulative yield curve (tbp[n] in K, fractions frac[n], ascending)
  * backwards: tbpOut[m] receives the temperature at each requested fraction yields[m]
  * (ascending). One knot copies its temperature; two knots give the straight line in
  * the fraction scale (with equal knot fractions f: requests at or below f read tbp[0],
@@ -45,7 +46,7 @@ QIRA_API bool Blend_SortNBP(double* values, int* indices, int n);
 QIRA_API bool Blend_GetTBPFromYield(const double* tbp, const double* frac, int n,
                                     double* tbpOut, const double* yields, int m);
 
-/* Least-squares line y = slope x + intercept over n points, with its correlation
+/** Least-squares line y = slope x + intercept over n points, with its correlation
  * coefficient. Spreads are floored at +-1e-30; constant data give a correlation that is
  * not a number. Writes nothing for n < 1 or a null pointer. */
 QIRA_API void pc_LineFit1(int n, const double* x, const double* y, double* slope,

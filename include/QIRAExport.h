@@ -1,4 +1,5 @@
-/* Export macro and C-compatibility glue shared by every public header.
+/** @file
+ * Export macro and C-compatibility glue shared by every public header.
  *
  * QIRA_API marks every exported function and the two exported classes. The library is
  * built with hidden default visibility, so only what carries QIRA_API is visible to hosts.
@@ -27,7 +28,7 @@
 #  define QIRA_C_END
 #endif
 
-/* The missing-value marker of the interface, compared by exact equality. */
+/** The missing-value marker of the interface, compared by exact equality. */
 #define QIRA_MISSING (-32767.0)
 
 #endif /* QIRA_EXPORT_H */

@@ -1,4 +1,5 @@
-/* Curve sizes, yield grids and end-point clamps of each distillation standard.
+/** @file
+ * Curve sizes, yield grids and end-point clamps of each distillation standard.
  *
  * Yields are fractions distilled. IBP and FBP below are the IBP value and FBP value
  * settings divided by 100 at the moment of the call (defaults 0.01 and 0.99999).
@@ -17,28 +18,28 @@
 
 QIRA_C_BEGIN
 
-/* Points of the nine-point D86 curve: 9. */
+/** Points of the nine-point D86 curve: 9. */
 QIRA_API int D86BaseSize(void);
-/* Points of the D86 curve of the ...Option functions: 9, or 7 when the D86 method is 0. */
+/** Points of the D86 curve of the ...Option functions: 9, or 7 when the D86 method is 0. */
 QIRA_API int D86BaseSizeOption(void);
-/* Points of the D2887 curve: 8. */
+/** Points of the D2887 curve: 8. */
 QIRA_API int D2887BaseSize(void);
-/* Points of a D1160 curve for n requested yields: 4 plus the yields above 0.4999999
+/** Points of a D1160 curve for n requested yields: 4 plus the yields above 0.4999999
  * (a yield of exactly 0.5 counts). Null yields or n < 1 count no yields: 4. */
 QIRA_API int D1160BaseSize(int n, const double* yields);
 
-/* Writes the nine-point D86 grid (9 values). */
+/** Writes the nine-point D86 grid (9 values). */
 QIRA_API void D86ValidYields(double* yields);
-/* Writes the D86 grid of the ...Option functions (9 values, or 7 when the D86 method is 0). */
+/** Writes the D86 grid of the ...Option functions (9 values, or 7 when the D86 method is 0). */
 QIRA_API void D86ValidYieldsOption(double* yields);
-/* Writes the D2887 grid (8 values). */
+/** Writes the D2887 grid (8 values). */
 QIRA_API void D2887ValidYields(double* yields);
-/* Writes the D1160 grid (4 values). */
+/** Writes the D1160 grid (4 values). */
 QIRA_API void D1160ValidYields(double* yields);
-/* Writes the TBP grid (9 values). */
+/** Writes the TBP grid (9 values). */
 QIRA_API void TBPValidYields(double* yields);
 
-/* End-point clamp of n requested yields, in place: raises yields[0] to IBP when below
+/** End-point clamp of n requested yields, in place: raises yields[0] to IBP when below
  * it and lowers yields[n-1] to FBP when above it; nothing else is touched. Writes
  * nothing when yields is null or n < 1. */
 QIRA_API void CheckIBPFBP(double* yields, int n);

@@ -1,4 +1,5 @@
-/* Laboratory-curve cutting, NBP range fractions, yield cuts, mid-cut boiling points and
+/** @file
+ * Laboratory-curve cutting, NBP range fractions, yield cuts, mid-cut boiling points and
  * extrapolation correction.
  *
  * Temperatures are in kelvin, fractions are parts of one (0 to 1). Arrays are owned by
@@ -13,7 +14,7 @@
 
 QIRA_C_BEGIN
 
-/* ---- Extrapolation correction ------------------------------------------------------
+/** ---- Extrapolation correction ------------------------------------------------------
  * curve: n values, corrected in place. Points 0..i1-1 are the extrapolated front end,
  * i1 the first measured point, i2 the last, i2+1..n-1 the back end. lo, hi: bounds,
  * -32767.0 for none. An end that crosses a bound is compressed linearly towards its
@@ -22,17 +23,17 @@ QIRA_C_BEGIN
  * below 1e-6 (or not a number) ends the call with the corrections made so far.
  * Nothing happens for a null curve, n < 1, or a measured index outside 0..n-1. */
 
-/* With i1 > i2 (no measured point) clamps points 0..n-2 into the bounds (the last point
+/** With i1 > i2 (no measured point) clamps points 0..n-2 into the bounds (the last point
  * is never clamped); otherwise runs the four corrections. */
 QIRA_API void CorrectExtrapolation(double* curve, int i1, int i2, int n, double lo,
                                    double hi);
-/* Always runs the four corrections (both indices must lie in 0..n-1). When the front
+/** Always runs the four corrections (both indices must lie in 0..n-1). When the front
  * end lies below lo = 0 and the measured anchor curve[i1] is below 1e-6, the anchor is
  * first set to 1.1e-6 in the caller's array so the front can be compressed onto zero. */
 QIRA_API void Blend_CorrectUserCurveOverExtrapolation(double* curve, int i1, int i2,
                                                       int n, double lo, double hi);
 
-/* ---- Mid-cut boiling points --------------------------------------------------------
+/** ---- Mid-cut boiling points --------------------------------------------------------
  * fractions, nbp: n each; out: n boiling points (K). Each component is read on the TBP
  * curve through (NBP, cumulative fraction up to and including it) at the middle of its
  * own cut (the lightest at the top of its cut); a leading run of empty components gets
@@ -44,7 +45,7 @@ QIRA_API void Blend_CorrectUserCurveOverExtrapolation(double* curve, int i1, int
 QIRA_API bool Blend_CBP(const double* fractions, const double* nbp, int n, double* out,
                         double unused, double upperBound);
 
-/* ---- Laboratory-curve readers ------------------------------------------------------
+/** ---- Laboratory-curve readers ------------------------------------------------------
  * n laboratory points (fractions ascending, temperatures in K). Each reader reads the
  * curve at its standard fractions, writes them to fractionsOut and the TBP temperatures
  * at them to tbp, and returns the count:
@@ -71,7 +72,7 @@ QIRA_API int BlendD2887toTBP(int n, const double* fractions, const double* temps
 QIRA_API int BlendD1160toTBP(int n, const double* fractions, const double* temps,
                              double* tbp, double* fractionsOut);
 
-/* ---- Laboratory-curve cutting ------------------------------------------------------
+/** ---- Laboratory-curve cutting ------------------------------------------------------
  * n laboratory points (fractions ascending, temperatures in K); cuts: nc component NBPs
  * (K); out: nc component fractions, in the caller's order. The curve is read and
  * converted by the matching reader and its TBP curve cut at the NBPs on the probability
@@ -90,7 +91,7 @@ QIRA_API void Blend_GetD2887Comp(int n, double* fractions, const double* temps,
 QIRA_API void Blend_GetD1160Comp(int n, double* fractions, const double* temps,
                                  const double* cuts, double* out, int nc);
 
-/* ---- NBP range fractions and yield cuts --------------------------------------------
+/** ---- NBP range fractions and yield cuts --------------------------------------------
  * Blend_NBPTempBound: bounds upper and lower in K, -32767.0 for an open side (an open
  * or outlying bound becomes the highest or lowest NBP). *total receives the fraction of
  * the whole material in the cuts c with lower < c <= upper, from the probability-scale
@@ -106,7 +107,7 @@ QIRA_API void Blend_GetD1160Comp(int n, double* fractions, const double* temps,
 QIRA_API bool Blend_NBPTempBound(double upper, double lower, const double* nbp,
                                  const double* fractions, int n, double* perComponent,
                                  double* total);
-/* TBP temperatures (m, K) at m ascending cumulative yields of the components' blended
+/** TBP temperatures (m, K) at m ascending cumulative yields of the components' blended
  * TBP curve (Blend_TBP with no end temperatures; pointMode as there). yields[0] and
  * yields[m-1] may be clamped in place to IBP and FBP. Returns true also when the curve
  * cannot be built or read (n < 1, null or not-a-number components, no material), with

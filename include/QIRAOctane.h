@@ -1,4 +1,5 @@
-/* Octane blending and octane estimates.
+/** @file
+ * Octane blending and octane estimates.
  *
  * Octane numbers are plain numbers; component fractions are used as passed (no
  * normalisation); olefin and aromatic contents are in percent. The sensitivity of a
@@ -11,7 +12,7 @@
 
 QIRA_C_BEGIN
 
-/* Blend RON and MON of n components by the Healy method, from the fractions x, each
+/** Blend RON and MON of n components by the Healy method, from the fractions x, each
  * component's RON, MON, olefin content O and aromatic content A (n doubles each). When
  * some component with x > 0 has MON > 2 RON or MON < 0.5 RON the linear blend is written
  * instead. With n < 1 both results are 0.0. Returns true; false, writing nothing, when an
@@ -19,10 +20,10 @@ QIRA_C_BEGIN
 QIRA_API bool Healy_RONMON(const double* x, int n, const double* RON, const double* MON,
                            const double* O, const double* A, double* blendRON, double* blendMON);
 
-/* MON estimated from a RON: 0.83 RON + 22.5 - 0.02 b. */
+/** MON estimated from a RON: 0.83 RON + 22.5 - 0.02 b. */
 QIRA_API double MonClear(double RON, double b);
 
-/* Octane number of a naphtha from five distillation temperatures (C) at 10, 30, 50, 70
+/** Octane number of a naphtha from five distillation temperatures (C) at 10, 30, 50, 70
  * and 90 % and three composition contents c1, c2, c3, which are normalised in place to
  * percent (c1 + c2 + c3 = 100). Returns -32767.0 and changes nothing when a content is
  * missing (-32767.0), when the three contents sum to zero or to a non-finite value, or

@@ -1,4 +1,5 @@
-/* QIRAPropCalculator: petroleum-assay property calculations.
+/** @file
+ * QIRAPropCalculator: petroleum-assay property calculations.
  *
  * Umbrella header: includes every family header. From C it declares the plain C
  * functions; from C++ also the classes ViscHandler and NRsolver and the Qira_ solver

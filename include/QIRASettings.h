@@ -1,4 +1,5 @@
-/* Process-wide conversion settings read by the distillation conversions, blends and
+/** @file
+ * Process-wide conversion settings read by the distillation conversions, blends and
  * cutters at each call. Nothing is checked when a value is stored.
  *
  * Defaults at load: IBP value 1.0 %, FBP value 99.999 %, D2887 option 0, DistCurFit
@@ -11,25 +12,25 @@
 
 QIRA_C_BEGIN
 
-/* Percent distilled at which a curve's initial point lies (default 1.0). */
+/** Percent distilled at which a curve's initial point lies (default 1.0). */
 QIRA_API void SetIBPValue(double percent);
-/* Percent distilled at which a curve's final point lies (default 99.999). */
+/** Percent distilled at which a curve's final point lies (default 99.999). */
 QIRA_API void SetFBPValue(double percent);
-/* 0: D2887 curves are converted to TBP by API 3A3.1; 1: taken as TBP (default 0). */
+/** 0: D2887 curves are converted to TBP by API 3A3.1; 1: taken as TBP (default 0). */
 QIRA_API void SetD2887option(int option);
-/* 0: blends map TBP to the standard with Simple_spline; nonzero: Blend_Linear. */
+/** 0: blends map TBP to the standard with Simple_spline; nonzero: Blend_Linear. */
 QIRA_API void SetDistCurFitOption(int option);
-/* Nonzero: the ...Option functions use the nine-point D86 grid; 0: seven points. */
+/** Nonzero: the ...Option functions use the nine-point D86 grid; 0: seven points. */
 QIRA_API void SetD86Method(int method);
-/* Sets IBP value, FBP value, D2887 option and DistCurFit option; D86 method unchanged. */
+/** Sets IBP value, FBP value, D2887 option and DistCurFit option; D86 method unchanged. */
 QIRA_API void SetOptions(double ibpPercent, double fbpPercent, int d2887Option,
                          int distCurFitOption);
-/* As SetOptions, and also sets the D86 method. */
+/** As SetOptions, and also sets the D86 method. */
 QIRA_API void SetOptionsNew(double ibpPercent, double fbpPercent, int d2887Option,
                             int distCurFitOption, int d86Method);
-/* true (default): power-law segments beyond their limit are extended piecewise. */
+/** true (default): power-law segments beyond their limit are extended piecewise. */
 QIRA_API void ShouldConstrainConversionRange(bool constrain);
-/* The D86 method as stored (default 1). */
+/** The D86 method as stored (default 1). */
 QIRA_API int GetD86Setting(void);
 
 QIRA_C_END

@@ -1,4 +1,5 @@
-/* Numerical services: Newton-Raphson solver, linear and cubic solvers, normal
+/** @file
+ * Numerical services: Newton-Raphson solver, linear and cubic solvers, normal
  * distribution.
  *
  * Matrices cross the interface as n row pointers, each to n doubles, caller-owned. The
@@ -14,23 +15,23 @@
 
 QIRA_C_BEGIN
 
-/* Solves sum_c A[c][r] x_c = b[r] (r = 0..n-1). A and b are read only; x (n doubles) is
+/** Solves sum_c A[c][r] x_c = b[r] (r = 0..n-1). A and b are read only; x (n doubles) is
  * written only when the result is true. False, with x untouched, for a singular system
  * met by the pivot search, more than 10 unknowns, or a null array or row. n <= 0 solves
  * nothing and returns true. */
 QIRA_API bool EquationSolver(double** A, double* b, double* x, int n);
 
-/* Roots of x^3 + a x^2 + b x + c = 0, coefficients = {a, b, c}. Returns 1 (roots[0] the
+/** Roots of x^3 + a x^2 + b x + c = 0, coefficients = {a, b, c}. Returns 1 (roots[0] the
  * real root, roots[1] and roots[2] the real and imaginary parts of the complex pair), 2
  * (roots[0] the single root, roots[1] = roots[2] the double root) or 3 (three real
  * roots). A not-a-number coefficient gives not-a-number roots with result 3. Returns 0,
  * writing nothing, for a null pointer. */
 QIRA_API int SolveCubicEq(double* roots, const double* coefficients);
 
-/* Standard normal cumulative distribution Phi(x), in [0, 1]; not-a-number for NaN. */
+/** Standard normal cumulative distribution Phi(x), in [0, 1]; not-a-number for NaN. */
 QIRA_API double ndtr(double x);
 
-/* Inverse of the standard normal distribution: x with Phi(x) ~ p (relative error about
+/** Inverse of the standard normal distribution: x with Phi(x) ~ p (relative error about
  * 1e-9). -1.7014118346046923e38 for p <= 0, +1.7014118346046923e38 for p >= 1, and
  * not-a-number for a not-a-number p. */
 QIRA_API double ndtri(double p);
@@ -39,7 +40,7 @@ QIRA_C_END
 
 #ifdef __cplusplus
 
-/* The process-wide Newton-Raphson helper: residuals at a point, a forward-difference
+/** The process-wide Newton-Raphson helper: residuals at a point, a forward-difference
  * Jacobian (step 0.01) and the linear solve for the step, with residuals supplied by two
  * host callbacks. Both callbacks take one double* (n values) and their results are
  * ignored: the variables callback receives the point, the residuals callback then fills
@@ -51,20 +52,20 @@ QIRA_C_END
  * non-const: hosts link against these decorated names. */
 class QIRA_API NRsolver {
  public:
-  /* The singleton, created on first call and kept to the end of the process. */
+  /** The singleton, created on first call and kept to the end of the process. */
   static NRsolver* Instance();
   ~NRsolver();
   NRsolver& operator=(const NRsolver& other); /* copies all six fields */
 
-  /* Stores the dimension n, a second count and two arrays (not read by any operation). */
+  /** Stores the dimension n, a second count and two arrays (not read by any operation). */
   void InitNRsolver(int dimension, int secondCount, double* firstArray, double* secondArray);
   void SetCallbacks(void* variablesCallback, void* residualsCallback);
-  /* F (n values) receives the residuals at x. */
+  /** F (n values) receives the residuals at x. */
   void ComputeRHS(double* x, double* F);
-  /* J[i][j] = dF_i/dx_j by forward differences of 0.01; x is not modified. The callbacks
+  /** J[i][j] = dF_i/dx_j by forward differences of 0.01; x is not modified. The callbacks
    * are called n + 1 times each, on the solver's own work arrays. */
   void ComputeJacobian(double* x, double** J);
-  /* Solves sum_c J[c][r] delta_c = rhs[r]; true when delta was written. False, with delta
+  /** Solves sum_c J[c][r] delta_c = rhs[r]; true when delta was written. False, with delta
    * untouched, for a singular system, more than 10 unknowns or a null array or row. */
   bool ComputeNewDelta(double** J, double* rhs, double* delta);
 
@@ -80,7 +81,7 @@ class QIRA_API NRsolver {
   void* m_ResidualsCallback;
 };
 
-/* The solver's entry points: each obtains the singleton (creating it if needed) and
+/** The solver's entry points: each obtains the singleton (creating it if needed) and
  * forwards to the member of the same role. Qira_ComputeNewDelta returns nothing: a failed
  * solve leaves delta as it was. */
 QIRA_API void Qira_InitializeNRsolver(int dimension, int secondCount, double* firstArray,

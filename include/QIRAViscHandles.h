@@ -1,4 +1,5 @@
-/* Integer-handle interface to ViscHandler objects: create, fill, characterize, read, delete.
+/** @file
+ * Integer-handle interface to ViscHandler objects: create, fill, characterize, read, delete.
  *
  * CreateViscHandler returns handles 1, 2, 3, ... in creation order; a handle is never
  * reused, also after DeleteViscHandler. Every other function names its handler by the
@@ -29,24 +30,24 @@
 
 QIRA_C_BEGIN
 
-/* ---- Lifecycle ---- */
+/** ---- Lifecycle ---- */
 
-/* A new, empty handler (no components, dynamic viscosity data); returns its handle
+/** A new, empty handler (no components, dynamic viscosity data); returns its handle
  * (1 for the first in the process). Returns -1, creating nothing, once the handle
  * numbers are exhausted (after 2147483647 handlers) or when memory runs out. */
 QIRA_API int CreateViscHandler(void);
 
-/* Destroys the handler; nothing happens for an unregistered handle. */
+/** Destroys the handler; nothing happens for an unregistered handle. */
 QIRA_API void DeleteViscHandler(int handle);
 
-/* Runs the whole viscosity characterization of the filled handler. Always false (also
+/** Runs the whole viscosity characterization of the filled handler. Always false (also
  * when every step produced values; read the results with the getters); false for an
  * unregistered handle. */
 QIRA_API bool CharacterizeViscosity(int handle);
 
-/* ---- Results and counts ---- */
+/** ---- Results and counts ---- */
 
-/* The handler's own arrays (do not release; valid until the handler reallocates them or
+/** The handler's own arrays (do not release; valid until the handler reallocates them or
  * is deleted); null when absent or for an unregistered handle. Bulk arrays hold
  * GetNumbBulkPts values, the hypo temperatures GetNHypoCurves values. */
 QIRA_API double* GetBulkTemp(int handle);
@@ -54,56 +55,56 @@ QIRA_API double* GetBulkValues(int handle);
 QIRA_API double* GetCalcBulkValues(int handle);
 QIRA_API double* GetHypoTempCrvs(int handle);
 
-/* Kinematic viscosity (cSt) of component i at 38, 50, 60, 100 C; -32767.0 where none;
+/** Kinematic viscosity (cSt) of component i at 38, 50, 60, 100 C; -32767.0 where none;
  * -1.0 for an unregistered handle. */
 QIRA_API double GetCpvVisc38(int handle, int i);
 QIRA_API double GetCpvVisc50(int handle, int i);
 QIRA_API double GetCpvVisc60(int handle, int i);
 QIRA_API double GetCpvVisc100(int handle, int i);
 
-/* Component i's viscosity thetas A and B (its property record, widened from float);
+/** Component i's viscosity thetas A and B (its property record, widened from float);
  * -32767.0 without a record; -1.0 for an unregistered handle. */
 QIRA_API double GetThetaA(int handle, int i);
 QIRA_API double GetThetaB(int handle, int i);
 
-/* Counts; -1 for an unregistered handle. */
+/** Counts; -1 for an unregistered handle. */
 QIRA_API int GetNHypoCurves(int handle);
 QIRA_API int GetNumbBulkPts(int handle);
 QIRA_API int GetNumbComp(int handle);
 QIRA_API int GetNumbHypoComp(int handle);
 
-/* Component i's hypothetical flag (-1 until set); -32767 beyond the components; -1 for
+/** Component i's hypothetical flag (-1 until set); -32767 beyond the components; -1 for
  * an unregistered handle. */
 QIRA_API int IsHypo(int handle, int i);
 
-/* True when the handler's viscosity data are kinematic; false for an unregistered
+/** True when the handler's viscosity data are kinematic; false for an unregistered
  * handle. */
 QIRA_API bool IsKinVisc(int handle);
 
-/* Copies the hypothetical components' hypo-curve values, in component order: curves
+/** Copies the hypothetical components' hypo-curve values, in component order: curves
  * holds GetNHypoCurves arrays of at least GetNumbHypoComp values, bps GetNumbHypoComp
  * slots (boiling points, K). Writes nothing when curves, curves[0] or bps is null.
  * Returns 1; -1 for an unregistered handle. */
 QIRA_API int GetHypoViscCrvsAndBP(int handle, double** curves, double* bps);
 
-/* ---- Measured data ---- */
+/** ---- Measured data ---- */
 
-/* Creates n empty user-curve slots (call SetNcurves(n) too). True; false for an
+/** Creates n empty user-curve slots (call SetNcurves(n) too). True; false for an
  * unregistered handle. */
 QIRA_API bool InitializeMyCurves(int handle, int n);
 
-/* Stores user curve number curve: npts (boiling point C, viscosity) pairs at temp (C);
+/** Stores user curve number curve: npts (boiling point C, viscosity) pairs at temp (C);
  * missing points (-32767.0) only at the end. Nothing stored for a slot outside
  * InitializeMyCurves, npts < 1 or null arrays. True; false for an unregistered handle. */
 QIRA_API bool SetOneCurve(int handle, int curve, int npts, double temp, const double* bps,
                           const double* viscs);
 
-/* Stores n measured bulk points (temperatures C, viscosities in the handler's unit;
+/** Stores n measured bulk points (temperatures C, viscosities in the handler's unit;
  * -32767.0 marks a missing value). Nothing stored for n < 0, null arrays or values that
  * are not numbers. Always false. */
 QIRA_API bool SetMyBulkValues(int handle, int n, const double* temps, const double* values);
 
-/* ---- Liquid properties of a mixture (t C, p kPa, x: GetNumbComp mole fractions) ----
+/** ---- Liquid properties of a mixture (t C, p kPa, x: GetNumbComp mole fractions) ----
  * -32767.0 for a null x or a t or p that is not a finite number; -1.0 for an
  * unregistered handle. LiquidViscosity and LiquidKinematicViscosity leave x as the
  * handler's stored composition: set the assay's again (SetVsdata) before
@@ -114,25 +115,25 @@ QIRA_API double LiquidMassDensity(int handle, double t, double p, const double* 
 QIRA_API double LiquidMolarDensity(int handle, double t, double p, const double* x);       /* kmol/m3 */
 QIRA_API double MolecularWeight(int handle, const double* x);                              /* kg/kmol */
 
-/* ---- Setters: 1 when the handle is found (whatever was stored), -1 otherwise ---- */
+/** ---- Setters: 1 when the handle is found (whatever was stored), -1 otherwise ---- */
 
-/* Component count n; recreates every per-component value (all earlier ones are gone).
+/** Component count n; recreates every per-component value (all earlier ones are gone).
  * A negative n stores nothing. */
 QIRA_API int SetNumbComp(int handle, int n);
-/* Number of hypothetical components (a negative count stores nothing). */
+/** Number of hypothetical components (a negative count stores nothing). */
 QIRA_API int SetNumbHypoComp(int handle, int n);
-/* Number of user curves (a negative count stores nothing). */
+/** Number of user curves (a negative count stores nothing). */
 QIRA_API int SetNcurves(int handle, int n);
-/* Component i's normal boiling point, K. */
+/** Component i's normal boiling point, K. */
 QIRA_API int SetDCompBPs(int handle, int i, double value);
-/* Component i's hypothetical flag (nonzero: hypothetical; 1 enters the Refutas blend
+/** Component i's hypothetical flag (nonzero: hypothetical; 1 enters the Refutas blend
  * from its hypo curves). */
 QIRA_API int SetIsHypo(int handle, int i, int value);
-/* Component i's mole fraction; also links its evaluation record to its property record. */
+/** Component i's mole fraction; also links its evaluation record to its property record. */
 QIRA_API int SetVsdata(int handle, int i, float value);
-/* Component i's hydrocarbon-type flag. */
+/** Component i's hydrocarbon-type flag. */
 QIRA_API int SetTypeHc(int handle, int i, bool value);
-/* Component i's property record fields; nothing stored before SetNumbComp. */
+/** Component i's property record fields; nothing stored before SetNumbComp. */
 QIRA_API int SetTc(int handle, int i, float value);     /* K */
 QIRA_API int SetPc(int handle, int i, float value);     /* kPa */
 QIRA_API int SetVc(int handle, int i, float value);     /* m3/kmol */

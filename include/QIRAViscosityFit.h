@@ -1,4 +1,5 @@
-/* Fit of a component's two viscosity thetas of the crude-oil viscosity correlation. */
+/** @file
+ * Fit of a component's two viscosity thetas of the crude-oil viscosity correlation. */
 #ifndef QIRA_VISCOSITYFIT_H
 #define QIRA_VISCOSITYFIT_H
 
@@ -6,7 +7,7 @@
 
 QIRA_C_BEGIN
 
-/* Fits ThetaA and ThetaB (temperature factor theta = exp(ThetaA + ThetaB ln Tr)) so that
+/** Fits ThetaA and ThetaB (temperature factor theta = exp(ThetaA + ThetaB ln Tr)) so that
  * the crude-oil viscosity correlation of the single component reproduces its n
  * viscosities visc[] at the temperatures T[] (K).
  * type: 2 = the viscosities are kinematic (cSt), otherwise dynamic (cP).

@@ -1,4 +1,5 @@
-/* ViscHandler: one assay's components, composition, measured viscosity data and
+/** @file
+ * ViscHandler: one assay's components, composition, measured viscosity data and
  * viscosity results, with the crude-oil viscosity correlation and the characterization
  * steps. C++ only; hosts that need a C interface use the integer handles of
  * QIRAViscHandles.h.
@@ -27,7 +28,7 @@
 
 #include "QIRAExport.h"
 
-/* Property record of one component. Fields the host never set read as 0. */
+/** Property record of one component. Fields the host never set read as 0. */
 struct pc_comp_data {
   std::uint32_t TypeFlags = 0; /* bit 0: hydrocarbon-type flag */
   float Tc = 0.0f;             /* critical temperature, K */
@@ -43,7 +44,7 @@ struct pc_comp_data {
   float ThetaB = 0.0f;         /* viscosity theta B */
 };
 
-/* Per-component evaluation record of the crude-oil correlation. */
+/** Per-component evaluation record of the crude-oil correlation. */
 struct pc_vs_data {
   double x = 0.0;              /* mole fraction in the mixture being evaluated */
   double SqrtF = 0.0;          /* work value: square root of the temperature factor f */
@@ -57,12 +58,12 @@ class QIRA_API ViscHandler {
  public:
   ViscHandler();
   ~ViscHandler();
-  /* Deep copies: the copy owns its own arrays and records, and its pc_vs_data records
+  /** Deep copies: the copy owns its own arrays and records, and its pc_vs_data records
    * point at its own property records. */
   ViscHandler(const ViscHandler& other);
   ViscHandler& operator=(const ViscHandler& other);
 
-  /* ---- Data model and accessors ---- */
+  /** ---- Data model and accessors ---- */
   void SetNumbComp(int n);      /* stores n and reallocates every per-component array */
   void SetNumbHypoComp(int h);  /* stores h and reallocates m_HypoBPs for h values */
   void SetNcurves(int c);       /* stores c only */
@@ -114,19 +115,19 @@ class QIRA_API ViscHandler {
   int GetNumbComp();
   int GetNumbHypoComp();
 
-  /* ---- Crude-oil viscosity correlation ---- */
-  /* Dynamic viscosity (cP) of the mixture in recs at T (K), P (kPa), molar density
+  /** ---- Crude-oil viscosity correlation ---- */
+  /** Dynamic viscosity (cP) of the mixture in recs at T (K), P (kPa), molar density
    * rhom (kmol/m3). A record counts when its x exceeds 1e-7 and it is linked to its
    * property record; writes the work values of every counting record. -32767.0 when
    * recs is null, nothing counts, rhom is 0 or the derivative sum Q is 0. */
   double viscrude(int n, double T, double P, pc_vs_data* recs, double rhom);
-  /* Reference-fluid viscosity (micropoise). */
+  /** Reference-fluid viscosity (micropoise). */
   double crvscty(double rhom, double T, const double* AF, const double* J, double fx,
                  double q, double hx, double Mx, double Zcx, double k);
   void initvisc();
   static double cbrt(double x); /* signed cube root */
 
-  /* ---- Component liquid properties (t in C, p in kPa, x: n mole fractions) ----
+  /** ---- Component liquid properties (t in C, p in kPa, x: n mole fractions) ----
    * x null gives -32767.0. The viscosities are -32767.0 where viscrude gives none or
    * (kinematic) the mass density is missing or 0. */
   double LiquidMolarDensity(double t, double p, double* x);
@@ -137,7 +138,7 @@ class QIRA_API ViscHandler {
   void ConvertToDynamicVisc(double kinematic, double& dynamic, double density);
   void ConvertToKinematicVisc(double& kinematic, double dynamic, double density);
 
-  /* ---- Bulk viscosity values ---- */
+  /** ---- Bulk viscosity values ---- */
   bool SetMyBulkValues(int b, double* temps, double* values); /* always false */
   void SyncronizeBulkValues();
   bool GenerateBulkValuesZARIX();
@@ -145,7 +146,7 @@ class QIRA_API ViscHandler {
   void GenerateBulkKinViscValuesZARIX(double* out);
   void GenerateBulkKinViscValuesRefutas(double* out);
 
-  /* ---- Standard viscosity curves and thetas ----
+  /** ---- Standard viscosity curves and thetas ----
    * GenerateThetas: false for fewer than two hypo curves or no hypothetical component;
    * a component with a missing hypo value is not fitted (its thetas stay, and it counts
    * as a failed fit). Standard values are kinematic (cSt) for every data type; in the
@@ -154,7 +155,7 @@ class QIRA_API ViscHandler {
   bool GenerateStandardViscCurvesFromTheta();
   bool GenerateStandardViscCurvesRefutas();
 
-  /* ---- Hypothetical-component viscosity curves ----
+  /** ---- Hypothetical-component viscosity curves ----
    * SortHypoBPs keeps only the boiling points of flagged components when fewer than
    * m_NumbHypoComp are flagged. CurveFitViscosity leaves -32767.0 for values the
    * interpolation does not produce (fewer than three knots). GetLinearFit with no
@@ -171,16 +172,16 @@ class QIRA_API ViscHandler {
   void GetLinearFit(double* y, double* x, int npts, double* slope, double* intercept);
   void GetHypoViscCrvsAndBP(double** curves, double* bps);
 
-  /* ---- Bulk viscosity shifting ---- */
+  /** ---- Bulk viscosity shifting ---- */
   void SetMultiplierToCurve(int j, double m, double** out);
   bool CheckViscosityConsistency(double** curves);
   bool ShiftBulkViscosity();
   bool ShiftBulkViscosityOneMultiplier();
 
-  /* ---- Characterization driver ---- */
+  /** ---- Characterization driver ---- */
   bool CharacterizeViscosity(); /* always false; results are in the arrays */
 
-  /* ---- Fields, in declared order ---- */
+  /** ---- Fields, in declared order ---- */
   double m_CrudeConst[35];
   bool m_IsKinVisc;
   bool m_UseRefutas;
