@@ -111,12 +111,13 @@ struct MixingSums {
 // and the mixture critical compressibility.
 // The two roots of a pair's mixing term, sqrt(mu_ij / f_ij) and h_ij^(1/3). Every
 // operand is symmetric in i and j, so the pair (j, i) has exactly the values of (i, j)
-// and each pair's roots are taken once per call.
+// and each pair's roots are taken once per call. Both roots of a pair sit side by side
+// in one work array, so a row of the sums reads it in order.
 struct PairRoots {
   std::size_t count;
-  std::vector<double> sqrtMuOverF, cbrtH;
+  std::vector<double> roots;
   PairRoots(const std::vector<int>& idx, const pc_vs_data* recs)
-      : count(idx.size()), sqrtMuOverF(count * count), cbrtH(count * count) {
+      : count(idx.size()), roots(2 * count * count) {
     for (std::size_t a = 0; a < count; ++a) {
       const pc_vs_data& ri = recs[idx[a]];
       for (std::size_t b = a; b < count; ++b) {
@@ -127,11 +128,13 @@ struct PairRoots {
         const float muij = ri.Comp->Mw * rj.Comp->Mw / (ri.Comp->Mw + rj.Comp->Mw);
         const double root = std::sqrt(widen(muij) / fij);
         const double cube = ViscHandler::cbrt(hij);
-        sqrtMuOverF[a * count + b] = sqrtMuOverF[b * count + a] = root;
-        cbrtH[a * count + b] = cbrtH[b * count + a] = cube;
+        roots[2 * (a * count + b)] = roots[2 * (b * count + a)] = root;
+        roots[2 * (a * count + b) + 1] = roots[2 * (b * count + a) + 1] = cube;
       }
     }
   }
+  double sqrtMuOverF(std::size_t a, std::size_t b) const { return roots[2 * (a * count + b)]; }
+  double cbrtH(std::size_t a, std::size_t b) const { return roots[2 * (a * count + b) + 1]; }
 };
 
 MixingSums mixingSums(const std::vector<int>& idx, const pc_vs_data* recs,
@@ -150,7 +153,7 @@ MixingSums mixingSums(const std::vector<int>& idx, const pc_vs_data* recs,
       const double hij = b * b * b;
       const double fij = recs[i].SqrtF * recs[j].SqrtF;
       p += recs[j].x * fij * hij;
-      si += recs[j].x * fij * hij * roots.sqrtMuOverF[a * count + c] * roots.cbrtH[a * count + c];
+      si += recs[j].x * fij * hij * roots.sqrtMuOverF(a, c) * roots.cbrtH(a, c);
     }
     double d = 1 - widen(ci.ThetaB);
     if (std::fabs(1 - widen(ci.ThetaB)) < 1e-8) d = 1e-8;
