@@ -22,7 +22,7 @@ using qira::visc::pairedBulkPoints;
 
 namespace {
 
-std::size_t at(int i) { return static_cast<std::size_t>(i); }
+using qira::visc::at;
 
 // A private copy of the hypo curves that the characterization steps can read as k row
 // pointers of n values each (rows and values the handler lacks are missing).

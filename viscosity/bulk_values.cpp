@@ -28,7 +28,7 @@ namespace {
 
 constexpr double kP = kCharacterizationPressure;
 
-std::size_t at(int i) { return static_cast<std::size_t>(i); }
+using qira::visc::at;
 
 // Component i's molecular weight widened from its record, 0 without a record.
 double molecularWeightOf(ViscHandler& h, int i) {

@@ -22,7 +22,7 @@ using qira::visc::valueAt;
 
 namespace {
 
-std::size_t at(int i) { return static_cast<std::size_t>(i); }
+using qira::visc::at;
 
 // Boiling point (K) and kinematic viscosities (cSt) of the pentane reference point.
 constexpr double kPentaneBoilingPoint = 310.93;

@@ -19,7 +19,7 @@ using qira::visc::valueAt;
 
 namespace {
 
-std::size_t at(int i) { return static_cast<std::size_t>(i); }
+using qira::visc::at;
 
 // The standard temperatures (single-precision values, C) with their result arrays.
 struct StandardTemperature {

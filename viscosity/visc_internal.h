@@ -13,6 +13,9 @@
 namespace qira {
 namespace visc {
 
+// An index already checked to be non-negative, as a container position.
+inline std::size_t at(int i) { return static_cast<std::size_t>(i); }
+
 // Pressure of every characterization step, kPa.
 constexpr double kCharacterizationPressure = 101.325;
 
