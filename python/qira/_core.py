@@ -2,11 +2,15 @@
 
 The library is looked for, in this order:
 
-1. the path in the environment variable QIRA_LIBRARY (a file, or a folder holding it);
-2. beside the package (the ``qira`` folder, then the folder that holds it);
-3. the build trees of the source checkout the package lives in (``build/``,
-   ``build/*/`` and ``build-*/`` next to ``python/``), the most recently built first;
+1. the copy bundled inside the installed package (``qira/``, put there by
+   ``pip install``);
+2. the path in the environment variable QIRA_LIBRARY (a file, or a folder holding it);
+3. when the package runs from a source checkout, the checkout's build trees (``build/``,
+   ``build/*/``, ``build-*/``), the most recently built first;
 4. the system loader, by the library's file name (an installed copy on the library path).
+
+A sanitizer-instrumented build is never loaded: an uninstrumented interpreter cannot
+host it. When nothing is found, LibraryNotFound lists every place searched.
 """
 import ctypes
 import glob
@@ -22,14 +26,17 @@ _LIBRARY_ENV = "QIRA_LIBRARY"
 
 
 class QiraError(RuntimeError):
-    """The library reported a failure: a false result or the missing-value marker.
-
-    ``function`` names the exported function that reported it.
+    """The library reported a failure: a false result, a not-a-number or the missing-value
+    marker. ``function`` names the function that reported it.
     """
 
     def __init__(self, function, message="the library reported a failure"):
         self.function = function
         super().__init__("%s: %s" % (function, message))
+
+
+class LibraryNotFound(OSError):
+    """No loadable QIRAPropCalculator library was found; the message lists the search."""
 
 
 def _library_names():
@@ -48,8 +55,26 @@ def _in_folder(folder):
     return None
 
 
+def is_sanitizer_build(path):
+    """True when the library at `path` links a sanitizer runtime (or its build tree's
+    CMake cache names -fsanitize)."""
+    cache = os.path.join(os.path.dirname(path), "CMakeCache.txt")
+    try:
+        if os.path.isfile(cache):
+            with open(cache, errors="replace") as f:
+                if "-fsanitize" in f.read():
+                    return True
+        with open(path, "rb") as f:
+            data = f.read()
+    except OSError:
+        return False
+    return b"libasan" in data or b"libubsan" in data or b"libtsan" in data
+
+
 def _build_tree_candidates(package_dir):
     checkout = os.path.dirname(os.path.dirname(package_dir))
+    if not os.path.isfile(os.path.join(checkout, "CMakeLists.txt")):
+        return []
     folders = [os.path.join(checkout, "build")]
     folders += glob.glob(os.path.join(checkout, "build", "*"))
     folders += glob.glob(os.path.join(checkout, "build-*"))
@@ -57,27 +82,51 @@ def _build_tree_candidates(package_dir):
     return sorted(found, key=os.path.getmtime, reverse=True)
 
 
+def _searched_message(searched):
+    return ("no loadable QIRAPropCalculator library; searched:\n  " + "\n  ".join(searched) +
+            "\nInstall the package with `pip install --no-build-isolation --no-index <checkout>`"
+            ", or set %s to the library file (or its folder), e.g.\n"
+            "  export %s=/path/to/build/release/libQIRAPropCalculator.so" % (_LIBRARY_ENV, _LIBRARY_ENV))
+
+
 def find_library():
-    """The path (or bare file name for the system loader) of the library to load."""
+    """The path of the library to load (or its bare file name for the system loader)."""
+    package_dir = os.path.dirname(os.path.abspath(__file__))
+    searched = []
+    bundled = _in_folder(package_dir)
+    if bundled:
+        return bundled
+    searched.append("%s (bundled copy): none" % package_dir)
     explicit = os.environ.get(_LIBRARY_ENV)
     if explicit:
-        if os.path.isdir(explicit):
-            path = _in_folder(explicit)
-            if path is None:
-                raise OSError("%s=%s holds no QIRAPropCalculator library" % (_LIBRARY_ENV, explicit))
+        path = _in_folder(explicit) if os.path.isdir(explicit) else explicit
+        if not path or not os.path.isfile(path):
+            searched.append("%s=%s: no library file there" % (_LIBRARY_ENV, explicit))
+            raise LibraryNotFound(_searched_message(searched))
+        if is_sanitizer_build(path):
+            raise LibraryNotFound("%s=%s is a sanitizer-instrumented build, which an "
+                                  "uninstrumented interpreter cannot load; point it at a "
+                                  "release build" % (_LIBRARY_ENV, path))
+        return path
+    searched.append("%s: not set" % _LIBRARY_ENV)
+    for path in _build_tree_candidates(package_dir):
+        if not is_sanitizer_build(path):
             return path
-        if not os.path.isfile(explicit):
-            raise OSError("%s=%s is not a file" % (_LIBRARY_ENV, explicit))
-        return explicit
-    package_dir = os.path.dirname(os.path.abspath(__file__))
-    for folder in (package_dir, os.path.dirname(package_dir)):
-        path = _in_folder(folder)
-        if path:
-            return path
-    built = _build_tree_candidates(package_dir)
-    if built:
-        return built[0]
+        searched.append("%s: skipped (sanitizer build)" % path)
     return _library_names()[-1]
+
+
+def _load(path):
+    try:
+        return ctypes.CDLL(path)
+    except OSError as exc:
+        if os.sep in path:
+            raise
+        raise LibraryNotFound(_searched_message(
+            ["%s (bundled copy): none" % os.path.dirname(os.path.abspath(__file__)),
+             "%s: %s" % (_LIBRARY_ENV, os.environ.get(_LIBRARY_ENV) or "not set"),
+             "the checkout's build trees: none usable",
+             "system loader, %s: %s" % (path, exc)])) from None
 
 
 class Library:
@@ -91,7 +140,7 @@ class Library:
         from ._signatures import SIGNATURES
 
         self.path = path
-        self.cdll = ctypes.CDLL(path)
+        self.cdll = _load(path)
         self._signatures = SIGNATURES
         self._functions = {}
 

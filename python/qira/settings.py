@@ -1,40 +1,36 @@
-"""The process-wide conversion settings, as keyword arguments or a context manager.
+"""The conversion settings in the main API's units: IBP and FBP as fractions (0..1).
 
-Names (library defaults in brackets):
+Names (library defaults in brackets): ``ibp`` fraction distilled at a curve's initial
+point [0.01]; ``fbp`` at its final point [0.99999]; ``d2887_option`` 0 converts D2887
+curves by API 3A3.1, 1 takes them as TBP [0]; ``dist_cur_fit`` 0 maps blends through the
+local spline, nonzero piecewise-linearly [0]; ``d86_method`` nonzero gives the ...Option
+functions the nine-point D86 grid, 0 the seven-point grid [1]; ``constrain_range``
+extends power-law segments beyond their limits [True].
 
-- ``ibp``: percent distilled at a curve's initial point [1.0]
-- ``fbp``: percent distilled at a curve's final point [99.999]
-- ``d2887_option``: 0 converts D2887 curves by API 3A3.1, 1 takes them as TBP [0]
-- ``dist_cur_fit``: 0 maps blends through the local spline, nonzero piecewise-linearly [0]
-- ``d86_method``: nonzero gives the ...Option functions the nine-point D86 grid, 0 the
-  seven-point grid [1]
-- ``constrain_range``: extend power-law segments beyond their limits [True]
+The settings are process-wide state held by the library: they apply to every thread, and
+neither ``set_settings`` nor the ``settings`` block is thread-safe (a block changes the
+settings for every thread until it ends). Use them from one thread at a time.
 
-The library offers no getters for most settings, so the package remembers what it set;
-settings changed through raw calls of the library behind the package's back are not
-seen by :func:`get_settings` (the D86 method is read back from the library).
+>>> with qira.settings(ibp=0.005):
+...     qira.get_settings().ibp
+0.005
+>>> qira.get_settings().ibp
+0.01
 """
 import functools
 from contextlib import contextmanager
-from dataclasses import asdict, dataclass, replace
+from dataclasses import asdict, dataclass
 
-from ._core import call, number
+from . import _check
+from .raw import _settings_module as _raw
 
-DEFAULTS = {
-    "ibp": 1.0,
-    "fbp": 99.999,
-    "d2887_option": 0,
-    "dist_cur_fit": 0,
-    "d86_method": 1,
-    "constrain_range": True,
-}
-NAMES = tuple(DEFAULTS)
+NAMES = _raw.NAMES
 
 
 @dataclass(frozen=True)
 class Settings:
-    ibp: float = 1.0
-    fbp: float = 99.999
+    ibp: float = 0.01
+    fbp: float = 0.99999
     d2887_option: int = 0
     dist_cur_fit: int = 0
     d86_method: int = 1
@@ -44,79 +40,43 @@ class Settings:
         return asdict(self)
 
 
-_known = Settings()
-
-
-def _integer(value, name):
-    if isinstance(value, bool) or not isinstance(value, int):
-        raise TypeError("setting %s must be an int, not %r" % (name, value))
-    if not -2**31 <= value < 2**31:
-        raise ValueError("setting %s must fit a 32-bit int" % name)
-    return value
-
-
-def _validated(changes):
-    unknown = set(changes) - set(NAMES)
-    if unknown:
-        raise TypeError("unknown setting(s): %s" % ", ".join(sorted(unknown)))
-    out = {}
-    for name, value in changes.items():
-        if name in ("ibp", "fbp"):
-            out[name] = number(value, "setting " + name)
-        elif name == "constrain_range":
-            if not isinstance(value, bool):
-                raise TypeError("setting constrain_range must be a bool, not %r" % (value,))
-            out[name] = value
-        else:
-            out[name] = _integer(value, name)
+def _to_raw(changes):
+    out = dict(changes)
+    for name in ("ibp", "fbp"):
+        if name in out:
+            out[name] = 100.0 * _check.num("settings", name, out[name], "fraction")
     return out
 
 
 def get_settings():
-    """The current settings (a frozen Settings)."""
-    return replace(_known, d86_method=call("GetD86Setting"))
+    """The current settings (a frozen Settings; IBP and FBP as fractions)."""
+    s = _raw.get_settings().as_dict()
+    s["ibp"], s["fbp"] = round(s["ibp"] / 100.0, 12), round(s["fbp"] / 100.0, 12)
+    return Settings(**s)
 
 
 def set_settings(**changes):
-    """Stores the named settings in the library; the others keep their values."""
-    global _known
-    changes = _validated(changes)
-    setters = {
-        "ibp": ("SetIBPValue",),
-        "fbp": ("SetFBPValue",),
-        "d2887_option": ("SetD2887option",),
-        "dist_cur_fit": ("SetDistCurFitOption",),
-        "d86_method": ("SetD86Method",),
-        "constrain_range": ("ShouldConstrainConversionRange",),
-    }
-    for name, value in changes.items():
-        call(setters[name][0], value)
-    _known = replace(_known, **changes)
+    """Stores the named settings (IBP and FBP as fractions); returns all of them."""
+    _raw.set_settings(**_to_raw(changes))
     return get_settings()
 
 
 def reset_settings():
     """Puts every setting back to the library's load-time default."""
-    return set_settings(**DEFAULTS)
+    _raw.reset_settings()
+    return get_settings()
 
 
 @contextmanager
 def settings(**changes):
-    """Applies the named settings for the body of a ``with`` block, then restores all.
-
-        with qira.settings(ibp=0.5, d86_method=0):
-            grid = qira.d86_valid_yields_option()
-    """
-    before = get_settings()
-    try:
-        yield set_settings(**changes)
-    finally:
-        set_settings(**before.as_dict())
+    """Applies the named settings for the body of a ``with`` block, then restores all
+    (process-wide, not thread-safe: see the module's help)."""
+    with _raw.settings(**_to_raw(changes)):
+        yield get_settings()
 
 
 def reads_settings(fn):
-    """Lets a wrapper take settings as keyword arguments, applied for that call only."""
-
+    """Lets a function take the settings as keyword arguments, for that call only."""
     @functools.wraps(fn)
     def wrapper(*args, **kwargs):
         changes = {k: kwargs.pop(k) for k in NAMES if k in kwargs}
@@ -124,9 +84,4 @@ def reads_settings(fn):
             return fn(*args, **kwargs)
         with settings(**changes):
             return fn(*args, **kwargs)
-
-    wrapper.__doc__ = (fn.__doc__ or "") + (
-        "\n\n    Accepts the conversion settings as keyword arguments "
-        "(ibp, fbp, d2887_option,\n    dist_cur_fit, d86_method, constrain_range), "
-        "applied for this call only.")
     return wrapper

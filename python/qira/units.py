@@ -1,17 +1,65 @@
-"""Temperature conversions with the library's own constants: F = (K - 273.15) 1.8 + 32."""
+"""Unit helpers for the main API's convention: kelvin, kPa, kg/m3, fractions.
+
+The temperature constants are the library's own (F = (K - 273.15) 1.8 + 32). Each helper
+takes a number or a NumPy array (an array in, an array out); lists convert element-wise
+with a comprehension.
+
+>>> round(qira.units.fahrenheit_to_kelvin(100.0), 4)
+310.9278
+>>> round(qira.units.api_to_sg(35.0), 4)
+0.8498
+"""
+PSI_KPA = 6.894757
+"""kPa per psi."""
+WATER_60F = 999.012
+"""Density of water at 60 F (kg/m3): density = SG x 999.012."""
 
 
-def kelvin_to_fahrenheit(k):
-    return (k - 273.15) * 1.8 + 32
-
-
-def fahrenheit_to_kelvin(f):
-    return (f - 32) / 1.8 + 273.15
+def celsius_to_kelvin(c):
+    return c + 273.15
 
 
 def kelvin_to_celsius(k):
     return k - 273.15
 
 
-def celsius_to_kelvin(c):
-    return c + 273.15
+def fahrenheit_to_kelvin(f):
+    return (f - 32) / 1.8 + 273.15
+
+
+def kelvin_to_fahrenheit(k):
+    return (k - 273.15) * 1.8 + 32
+
+
+def rankine_to_kelvin(r):
+    return r / 1.8
+
+
+def kelvin_to_rankine(k):
+    return k * 1.8
+
+
+def psi_to_kpa(psi):
+    return psi * PSI_KPA
+
+
+def kpa_to_psi(kpa):
+    return kpa / PSI_KPA
+
+
+def api_to_sg(api):
+    """Specific gravity 60F/60F of an API gravity: 141.5 / (API + 131.5)."""
+    return 141.5 / (api + 131.5)
+
+
+def sg_to_api(sg):
+    return 141.5 / sg - 131.5
+
+
+def sg_to_density(sg):
+    """Density (kg/m3) of a specific gravity 60F/60F (SG times 999.012 kg/m3)."""
+    return sg * WATER_60F
+
+
+def density_to_sg(density):
+    return density / WATER_60F

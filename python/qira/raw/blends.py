@@ -4,7 +4,7 @@ Components are fractions (parts of one) and normal boiling points (K) in any ord
 requested yields are ascending fractions, clamped by the library to the IBP and FBP
 settings (D2887: to 1e-5 and 0.99999 first). Results are temperatures in K.
 """
-from ._core import QiraError, call, doubles, optional, out_doubles, to_list
+from .._core import QiraError, call, doubles, optional, out_doubles, to_list
 from .settings import reads_settings
 
 BASES = {"volume": 0, "mass": 1, "mole": 2}

@@ -3,7 +3,7 @@ boiling points and extrapolation correction. Temperatures in K, fractions 0-1.""
 import ctypes
 import math
 
-from ._core import MISSING, QiraError, call, doubles, number, optional, out_doubles, to_list
+from .._core import MISSING, QiraError, call, doubles, number, optional, out_doubles, to_list
 from .settings import reads_settings
 
 

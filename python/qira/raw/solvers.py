@@ -2,8 +2,8 @@
 the Newton-Raphson pieces (residuals, Jacobian, step) over Python callables."""
 import ctypes
 
-from ._core import QiraError, call, doubles, library, number, out_doubles, to_list
-from ._signatures import NR_SYMBOLS
+from .._core import QiraError, call, doubles, library, number, out_doubles, to_list
+from .._signatures import NR_SYMBOLS
 
 _DOUBLE_P = ctypes.POINTER(ctypes.c_double)
 

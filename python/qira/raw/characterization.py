@@ -3,7 +3,7 @@ split of a plus fraction. MW kg/kmol, SG 60F/60F, boiling points K, densities kg
 import ctypes
 from collections import namedtuple
 
-from ._core import MISSING, QiraError, call, doubles, number, optional, out_doubles, to_list
+from .._core import MISSING, QiraError, call, doubles, number, optional, out_doubles, to_list
 
 
 def uopk(mw, sg):

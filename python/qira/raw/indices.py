@@ -6,7 +6,7 @@ Every function raises QiraError where the library returns the missing-value mark
 each property: see the docstrings."""
 import ctypes
 
-from ._core import MISSING, QiraError, call, checked, doubles, number, to_list
+from .._core import MISSING, QiraError, call, checked, doubles, number, to_list
 
 
 def _unary(name, doc):

@@ -2,7 +2,7 @@
 the monotone interpolator. Tables are (x, y) sequences of equal length."""
 import ctypes
 
-from ._core import QiraError, call, doubles, number, out_doubles, to_list
+from .._core import QiraError, call, doubles, number, out_doubles, to_list
 
 
 def _table(x, y, minimum):

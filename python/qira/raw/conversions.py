@@ -1,5 +1,5 @@
 """Distillation curve conversions between D86, D2887, D1160 and TBP (kelvin)."""
-from ._core import QiraError, call, doubles, number, out_doubles, require, to_list, MISSING
+from .._core import QiraError, call, doubles, number, out_doubles, require, to_list, MISSING
 from .settings import reads_settings
 
 

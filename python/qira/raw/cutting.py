@@ -2,7 +2,7 @@
 TBP temperatures at yields and the least-squares line. Temperatures in K, fractions 0-1."""
 import ctypes
 
-from ._core import QiraError, call, doubles, out_doubles, to_list
+from .._core import QiraError, call, doubles, out_doubles, to_list
 
 
 def norm_dist_y():

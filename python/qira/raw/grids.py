@@ -1,7 +1,7 @@
 """Curve sizes, yield grids (fractions) and the end-point clamp of requested yields."""
 import ctypes
 
-from ._core import call, doubles, out_doubles, to_list
+from .._core import call, doubles, out_doubles, to_list
 from .settings import reads_settings
 
 

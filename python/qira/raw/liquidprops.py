@@ -5,7 +5,7 @@ Units: K, kPa, m3/kmol, kmol/m3; the Reid vapour pressure functions use degrees
 Rankine, psi and psia."""
 import ctypes
 
-from ._core import MISSING, QiraError, call, doubles, number, to_list
+from .._core import MISSING, QiraError, call, doubles, number, to_list
 
 
 def ppress(tr, omega):

@@ -1,7 +1,7 @@
 """Closed-form property estimates of petroleum fractions (units per function)."""
 import ctypes
 
-from ._core import QiraError, call, checked, number
+from .._core import QiraError, call, checked, number
 
 
 def _out(name, *args, count=1, message="the estimate could not be made"):

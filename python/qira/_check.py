@@ -1,0 +1,188 @@
+"""Input checks of the main API and its NumPy handling.
+
+Every main-API function checks its inputs before it calls the library: a value that is
+not a number or infinite, a curve that does not ascend, a fraction outside [0, 1] or
+fractions that must sum to one and do not, raise ValueError naming the function, the
+argument, the position and the value. Values outside the physical range of their
+quantity (a temperature in degrees Celsius where kelvin is expected, a density in g/cm3)
+raise ValueError too, or only warn (RangeWarning) after ``set_range_checks("warn")``.
+A result that is not a number or the missing-value marker raises QiraError.
+"""
+import functools
+import math
+import warnings
+
+from ._core import MISSING, QiraError
+
+try:
+    import numpy as _np
+except ImportError:  # NumPy is optional: lists work without it
+    _np = None
+
+
+class RangeWarning(UserWarning):
+    """An input outside its quantity's physical range, accepted after
+    ``set_range_checks("warn")``."""
+
+
+_mode = ["error"]
+
+
+def set_range_checks(mode):
+    """Sets what a value outside its physical range does: "error" (the default) raises
+    ValueError, "warn" issues a RangeWarning and calls the library all the same. Returns
+    the previous mode. Not-a-number, order and fraction checks always raise. The mode is
+    process-wide, like the conversion settings.
+
+    >>> qira.set_range_checks("warn")
+    'error'
+    >>> qira.set_range_checks("error")
+    'warn'
+    """
+    if mode not in ("error", "warn"):
+        raise ValueError("set_range_checks: mode must be 'error' or 'warn', not %r" % (mode,))
+    previous, _mode[0] = _mode[0], mode
+    return previous
+
+
+_HINT_T = " (degrees Celsius or Fahrenheit? convert with qira.units.celsius_to_kelvin or fahrenheit_to_kelvin)"
+# quantity: (lowest, highest, unit, hint when below, hint when above)
+RANGES = {
+    "lab": (200.0, 1200.0, "K", _HINT_T, ""),          # laboratory distillation temperature
+    "tb": (20.0, 1500.0, "K", _HINT_T, ""),            # boiling point, TBP temperature
+    "t": (100.0, 1500.0, "K", _HINT_T, ""),            # state temperature of a liquid
+    "visc_t": (200.0, 800.0, "K", _HINT_T, ""),        # temperature of a viscosity measurement
+    "p": (0.0, 1e6, "kPa", "", " (in Pa? divide by 1000)"),
+    "rho": (200.0, 2000.0, "kg/m3", " (in g/cm3 or SG? multiply by 1000)", ""),
+    "sg": (0.2, 2.0, "", "", " (a density in kg/m3? divide by 999.012)"),
+    "mw": (2.0, 5000.0, "kg/kmol", "", ""),
+    "fraction": (0.0, 1.0, "", "", " (percent? divide by 100)"),
+    "positive": (0.0, math.inf, "", "", ""),
+    "kw": (8.0, 15.0, "", "", ""),  # Watson K of petroleum fractions
+}
+
+
+def _where(arg, pos):
+    return arg if pos is None else "%s[%d]" % (arg, pos)
+
+
+def _fail(fn, arg, pos, value, why):
+    raise ValueError("%s: %s = %r %s" % (fn, _where(arg, pos), value, why))
+
+
+def _range(fn, arg, pos, value, quantity):
+    lo, hi, unit, below, above = RANGES[quantity]
+    strict = quantity in ("fraction",)
+    if value < lo or (quantity in ("positive", "p") and value <= lo):
+        why = "is below %g %s%s" % (lo, unit, below) if value < lo else "must be above 0"
+    elif value > hi:
+        why = "is above %g %s%s" % (hi, unit, above)
+    else:
+        return
+    if strict or _mode[0] == "error":
+        _fail(fn, arg, pos, value, why.replace("  ", " "))
+    warnings.warn("%s: %s = %r %s" % (fn, _where(arg, pos), value, why), RangeWarning, stacklevel=4)
+
+
+def num(fn, arg, value, quantity=None, pos=None):
+    """`value` as a float, checked finite and (for a quantity) in its range."""
+    if isinstance(value, bool) or not isinstance(value, (int, float)):
+        try:
+            value = float(value)
+        except (TypeError, ValueError):
+            raise TypeError("%s: %s must be a real number, not %r" % (fn, _where(arg, pos), value)) from None
+    value = float(value)
+    if value != value or value in (math.inf, -math.inf):
+        _fail(fn, arg, pos, value, "is not a finite number")
+    if quantity:
+        _range(fn, arg, pos, value, quantity)
+    return value
+
+
+def seq(fn, arg, values, quantity=None, length=None, minimum=1, ascending=False, total=None):
+    """A list of checked floats: the length, each value finite and in range, strictly
+    ascending if asked, summing to `total` (within 1e-6) if given."""
+    if isinstance(values, (str, bytes)) or not hasattr(values, "__iter__"):
+        raise TypeError("%s: %s must be a sequence of numbers, not %r" % (fn, arg, values))
+    out = [num(fn, arg, v, quantity, i) for i, v in enumerate(values)]
+    if length is not None and len(out) != length:
+        raise ValueError("%s: %s must hold %d values, not %d" % (fn, arg, length, len(out)))
+    if len(out) < minimum:
+        raise ValueError("%s: %s must hold at least %d values, not %d" % (fn, arg, minimum, len(out)))
+    if ascending:
+        for i in range(1, len(out)):
+            if out[i] <= out[i - 1]:
+                _fail(fn, arg, i, out[i], "does not ascend (%s = %r)" % (_where(arg, i - 1), out[i - 1]))
+    if total is not None and abs(math.fsum(out) - total) > 1e-6:
+        raise ValueError("%s: %s sum to %r, not %g (normalise them first)" % (fn, arg, math.fsum(out), total))
+    return out
+
+
+def same_length(fn, arg, values, n, quantity=None):
+    return seq(fn, arg, values, quantity, length=n)
+
+
+def result(fn, value):
+    """`value`, unless it is not a number or the missing-value marker (QiraError)."""
+    if value != value or value == MISSING:
+        raise QiraError(fn, "no value (the library returned %s)" % ("NaN" if value != value else "the missing-value marker"))
+    return value
+
+
+def results(fn, values):
+    for v in values:
+        result(fn, v)
+    return values
+
+
+# ---- NumPy: arrays in, arrays out -----------------------------------------------------
+
+def _is_array(x):
+    return _np is not None and isinstance(x, _np.ndarray)
+
+
+def _as_array(value):
+    if isinstance(value, tuple):
+        return tuple(_as_array(v) for v in value)
+    return _np.asarray(value, dtype=float) if isinstance(value, list) else value
+
+
+def arrays(batch=False):
+    """Lets a sequence function take NumPy arrays: array arguments become lists and the
+    result comes back as arrays. With batch=True a 2-D first argument is one curve per row
+    and the result has one row per curve."""
+    def wrap(fn):
+        @functools.wraps(fn)
+        def wrapper(*args, **kwargs):
+            if not any(_is_array(a) for a in args):
+                return fn(*args, **kwargs)
+            if batch and _is_array(args[0]) and args[0].ndim == 2:
+                rows = []
+                for i, row in enumerate(args[0]):
+                    try:
+                        rows.append(fn(row.tolist(), *[_list(a) for a in args[1:]], **kwargs))
+                    except ValueError as exc:
+                        raise ValueError("row %d: %s" % (i, exc)) from None
+                return _np.asarray(rows, dtype=float)
+            return _as_array(fn(*[_list(a) for a in args], **kwargs))
+        return wrapper
+    return wrap
+
+
+def _list(a):
+    return a.tolist() if _is_array(a) else a
+
+
+def broadcast(fn):
+    """Lets a scalar correlation take NumPy arrays: the arguments broadcast against each
+    other and the result is an array of their shape (a tuple of arrays for a tuple)."""
+    @functools.wraps(fn)
+    def wrapper(*args, **kwargs):
+        if not any(_is_array(a) for a in args):
+            return fn(*args, **kwargs)
+        b = _np.broadcast(*args)
+        values = [fn(*[float(v) for v in point], **kwargs) for point in b]
+        if values and isinstance(values[0], tuple):
+            return tuple(_np.asarray(col, dtype=float).reshape(b.shape) for col in zip(*values))
+        return _np.asarray(values, dtype=float).reshape(b.shape)
+    return wrapper
