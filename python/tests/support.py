@@ -7,7 +7,8 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
-import qira  # noqa: E402
+import qira as main  # noqa: E402  the main API (kelvin, kPa, kg/m3, fractions)
+from qira import raw as qira  # noqa: E402  the C-mirroring calls the tables were written for
 from qira._core import library  # noqa: E402
 
 raw = library()  # the exports with their C signatures, called directly
