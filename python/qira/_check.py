@@ -72,15 +72,17 @@ def _fail(fn, arg, pos, value, why):
 
 def _range(fn, arg, pos, value, quantity):
     lo, hi, unit, below, above = RANGES[quantity]
-    strict = quantity in ("fraction",)
-    if value < lo or (quantity in ("positive", "p") and value <= lo):
-        why = "is below %g %s%s" % (lo, unit, below) if value < lo else "must be above 0"
+    unit = " " + unit if unit else ""
+    if quantity in ("positive", "p") and value <= lo:
+        why = "must be above 0"
+    elif value < lo:
+        why = "is below %g%s%s" % (lo, unit, below)
     elif value > hi:
-        why = "is above %g %s%s" % (hi, unit, above)
+        why = "is above %g%s%s" % (hi, unit, above)
     else:
         return
-    if strict or _mode[0] == "error":
-        _fail(fn, arg, pos, value, why.replace("  ", " "))
+    if quantity == "fraction" or _mode[0] == "error":
+        _fail(fn, arg, pos, value, why)
     warnings.warn("%s: %s = %r %s" % (fn, _where(arg, pos), value, why), RangeWarning, stacklevel=4)
 
 

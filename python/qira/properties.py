@@ -92,7 +92,9 @@ def whitson(nbp, mw=None, sg=None, kw=None, eta=None):
     (mole, summing to 1), mws, densities (kg/m3), mw, sg, kw, closure) where closure is
     WhitsonClosure(sum_z, sum_z_mw, mw, shortfall, tail_fraction): Σz, Σz·MW of the split
     against the plus fraction's MW, shortfall = (MW - Σz·MW) / MW, and tail_fraction, the
-    share of the distribution above the last component's boiling point lumped into it.
+    share of the distribution boiling above the last component, which the split leaves
+    out (the fractions are renormalised over the rest; add a heavier component to keep
+    it).
 
     >>> r = qira.whitson([372.0, 400.0, 430.0, 460.0, 490.0], mw=140.0, sg=0.76)
     >>> round(sum(r.fractions), 6), round(r.kw, 2)
@@ -119,7 +121,8 @@ def whitson(nbp, mw=None, sg=None, kw=None, eta=None):
     sum_z = math.fsum(split.fractions)
     sum_zm = math.fsum(z * m for z, m in zip(split.fractions, split.mws))
     # The share above the last boiling point: cut again with one more component far above.
-    tail = raw.whitson(t + [t[-1] + 0.01], split.mw, split.sg, split.kw, eta or 0.0).fractions[-1]
+    # The share boiling above the last component: cut again with one more component far above.
+    tail = raw.whitson(t + [t[-1] + 2000.0], split.mw, split.sg, split.kw, eta or 0.0).fractions[-1]
     closure = WhitsonClosure(sum_z, sum_zm, split.mw, (split.mw - sum_zm) / split.mw, tail)
     rho = [sg_to_density(d / 1000.0) for d in split.densities]
     return Whitson(split.fractions, split.mws, rho, split.mw, split.sg, split.kw, closure)
