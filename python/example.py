@@ -26,7 +26,7 @@ for y, a, b, c in zip(qira.d86_valid_yields(), d86, tbp, qira.tbp_to_d86(tbp)):
 
 heading("The seven-point grid for one call, and for a block")
 print(qira.d86_valid_yields_option(d86_method=0))
-with qira.settings(ibp=0.5, fbp=99.5):
+with qira.settings(ibp=0.005, fbp=0.995):
     print(qira.d86_valid_yields())
 print(qira.get_settings())
 
@@ -41,17 +41,19 @@ heading("The blend's D86 curve of three components")
 print([round(K(t), 2) for t in qira.blend_d86([0.3, 0.4, 0.3], [420.0, 500.0, 580.0],
                                               [0.05, 0.5, 0.95])])
 
-heading("A failure the library reports")
-try:
-    qira.d86_to_tbp([F(t) for t in (100, 90, 150, 200, 250, 300, 370, 400, 430)])
-except qira.QiraError as error:
-    print("QiraError (function %s): %s" % (error.function, error))
+heading("Inputs refused before they reach the library")
+for bad in ([F(t) for t in (100, 90, 150, 200, 250, 300, 370, 400, 430)],   # not ascending
+            [(t - 32) / 1.8 for t in (100, 130, 150, 200, 250, 300, 370, 400, 430)]):  # in C
+    try:
+        qira.d86_to_tbp(bad)
+    except ValueError as error:
+        print("ValueError:", error)
 
 heading("Blend indices and estimates")
 print("cloud point of 25/75 %% at 250 and 270 K: %.2f K"
-      % qira.indices.cloud_point_mix1([0.25, 0.75], [250.0, 270.0]))
-print("cetane index D4737: %.2f" % qira.indices.cetane_index_d4737(0.84, 480.0, 540.0, 600.0))
-print("Twu viscosities at 100 F and 210 F: %.3f, %.3f cSt" % qira.indices.twu_visc(850.0, 600.0))
+      % qira.cloud_point_mix([0.25, 0.75], [250.0, 270.0]))
+print("cetane index D4737: %.2f" % qira.cetane_index_d4737(840.0, 480.0, 540.0, 600.0))
+print("Twu viscosities at 100 F and 210 F: %.3f, %.3f cSt" % qira.twu_visc(850.0, 600.0))
 
 heading("Viscosity characterization of six pseudo-components")
 
@@ -65,7 +67,7 @@ def pseudo_component(tb, x):
     omega = 3 / 7 * math.log10(pc / 101.325) / (tc / tb - 1) - 1
     vc = (0.2918 - 0.0928 * omega) * 8.314 * tc / pc
     vchar = 8.314 * tc / pc * (0.2905331 - 0.08057958 * omega + 0.02276965 * omega ** 2)
-    return qira.Component(tb=tb, tc=tc, pc=pc, vc=vc, omega=omega, mw=mw, liq_den=sg * 999.0,
+    return qira.Component(tb=tb, tc=tc, pc=pc, vc=vc, omega=omega, mw=mw, liq_den=qira.sg_to_density(sg),
                           wsrk=omega, vchar=vchar, x=x, hypo=True)
 
 

@@ -123,16 +123,16 @@ def seq(fn, arg, values, quantity=None, length=None, minimum=1, ascending=False,
     return out
 
 
-_REAL = (float, int)
+_FLOAT = {float}
 
 
 def _fast_ok(out, quantity, ascending):
     # The common case in one pass of C-level calls: all floats, finite, in range, ordered.
     # Anything else takes the element-by-element path, which finds and names the fault.
-    if not all(type(v) is float for v in out):
-        return False
     if not out:
         return True
+    if set(map(type, out)) != _FLOAT:
+        return False
     t = sum(out)
     if t - t != 0.0:
         return False
@@ -164,6 +164,9 @@ def results(fn, values):
 
 # ---- NumPy: arrays in, arrays out -----------------------------------------------------
 
+_ndarray = _np.ndarray if _np is not None else ()
+
+
 def _is_array(x):
     return _np is not None and isinstance(x, _np.ndarray)
 
@@ -181,7 +184,10 @@ def arrays(batch=False):
     def wrap(fn):
         @functools.wraps(fn)
         def wrapper(*args, **kwargs):
-            if _np is None or not any(type(a) is _np.ndarray for a in args):
+            for a in args:
+                if type(a) is _ndarray:
+                    break
+            else:
                 return fn(*args, **kwargs)
             if batch and _is_array(args[0]) and args[0].ndim == 2:
                 rows = []
