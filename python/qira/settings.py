@@ -17,9 +17,8 @@ settings for every thread until it ends). Use them from one thread at a time.
 >>> qira.get_settings().ibp
 0.01
 """
-import functools
 from contextlib import contextmanager
-from dataclasses import asdict, dataclass
+from dataclasses import dataclass
 
 from . import _check
 from .raw import _settings_module as _raw
@@ -28,16 +27,10 @@ NAMES = _raw.NAMES
 
 
 @dataclass(frozen=True)
-class Settings:
+class Settings(_raw.Settings):
+    """The settings with IBP and FBP as fractions."""
     ibp: float = 0.01
     fbp: float = 0.99999
-    d2887_option: int = 0
-    dist_cur_fit: int = 0
-    d86_method: int = 1
-    constrain_range: bool = True
-
-    def as_dict(self):
-        return asdict(self)
 
 
 def _to_raw(changes):
@@ -77,11 +70,4 @@ def settings(**changes):
 
 def reads_settings(fn):
     """Lets a function take the settings as keyword arguments, for that call only."""
-    @functools.wraps(fn)
-    def wrapper(*args, **kwargs):
-        changes = {k: kwargs.pop(k) for k in NAMES if k in kwargs}
-        if not changes:
-            return fn(*args, **kwargs)
-        with settings(**changes):
-            return fn(*args, **kwargs)
-    return wrapper
+    return _raw.reads_settings(fn, settings)

@@ -114,15 +114,16 @@ def settings(**changes):
         set_settings(**before.as_dict())
 
 
-def reads_settings(fn):
-    """Lets a wrapper take settings as keyword arguments, applied for that call only."""
+def reads_settings(fn, block=None):
+    """Lets a wrapper take settings as keyword arguments, applied for that call only
+    (through the context manager `block`, by default this module's settings)."""
 
     @functools.wraps(fn)
     def wrapper(*args, **kwargs):
         changes = {k: kwargs.pop(k) for k in NAMES if k in kwargs}
         if not changes:
             return fn(*args, **kwargs)
-        with settings(**changes):
+        with (block or settings)(**changes):
             return fn(*args, **kwargs)
 
     wrapper.__doc__ = (fn.__doc__ or "") + (
