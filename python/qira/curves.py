@@ -166,19 +166,31 @@ def d86_valid_yields():
 
 @reads_settings
 def d86_valid_yields_option():
-    """The D86 yields of the ...Option functions (nine, or seven with d86_method=0)."""
+    """The D86 yields of the ...Option functions (nine, or seven with d86_method=0).
+
+    >>> qira.d86_valid_yields_option(d86_method=0)[:3]
+    [0.01, 0.1, 0.3]
+    """
     return raw.d86_valid_yields_option()
 
 
 @reads_settings
 def d2887_valid_yields():
-    """The eight D2887 yields: 0.05, 0.1, 0.3, 0.5, 0.7, 0.9, 0.95, FBP."""
+    """The eight D2887 yields: 0.05, 0.1, 0.3, 0.5, 0.7, 0.9, 0.95, FBP.
+
+    >>> qira.d2887_valid_yields()[:3]
+    [0.05, 0.1, 0.3]
+    """
     return raw.d2887_valid_yields()
 
 
 @reads_settings
 def d1160_valid_yields():
-    """The four D1160 yields: IBP, 0.1, 0.3, 0.5."""
+    """The four D1160 yields: IBP, 0.1, 0.3, 0.5.
+
+    >>> qira.d1160_valid_yields()
+    [0.01, 0.1, 0.3, 0.5]
+    """
     return raw.d1160_valid_yields()
 
 
@@ -232,21 +244,33 @@ def blend_d86(fractions, nbp, yields, point_mode=True):
 @c.arrays()
 @reads_settings
 def blend_d86_option(fractions, nbp, yields, point_mode=True):
-    """As blend_d86 on the grid of the D86 method (nine points, or seven)."""
+    """As blend_d86 on the grid of the D86 method (nine points, or seven).
+
+    >>> len(qira.blend_d86_option([0.5, 0.5], [350.0, 450.0], qira.d86_valid_yields_option(d86_method=0), d86_method=0))
+    7
+    """
     return _blend("blend_d86_option", raw.blend_d86_option, fractions, nbp, yields, point_mode)
 
 
 @c.arrays()
 @reads_settings
 def blend_d2887(fractions, nbp, yields):
-    """The D2887 curve (K) at the yields of a blend (API 3A3.1 from its TBP curve)."""
+    """The D2887 curve (K) at the yields of a blend (API 3A3.1 from its TBP curve).
+
+    >>> [round(t) for t in qira.blend_d2887([0.5, 0.5], [350.0, 450.0], [0.1, 0.5, 0.9])]
+    [270, 350, 425]
+    """
     return _blend("blend_d2887", raw.blend_d2887, fractions, nbp, yields)
 
 
 @c.arrays()
 @reads_settings
 def blend_d1160(fractions, nbp, yields, point_mode=True):
-    """The D1160 curve (K) at the yields of a blend; above 50 % it is the TBP curve."""
+    """The D1160 curve (K) at the yields of a blend; above 50 % it is the TBP curve.
+
+    >>> [round(t) for t in qira.blend_d1160([0.5, 0.5], [550.0, 650.0], [0.1, 0.5])]
+    [478, 550]
+    """
     return _blend("blend_d1160", raw.blend_d1160, fractions, nbp, yields, point_mode)
 
 
@@ -264,7 +288,11 @@ def _basis_blend(fn, raw_fn, x, nbp, yields, molar_mass, density, fraction_basis
 def blend_d2887_from_tbp(x, nbp, yields, molar_mass, density, fraction_basis="volume",
                          point_mode=True):
     """The blend's TBP curve (K) on a mass basis from fractions on `fraction_basis`
-    ('volume', 'mass' or 'mole'); molar masses kg/kmol, densities kg/m3."""
+    ('volume', 'mass' or 'mole'); molar masses kg/kmol, densities kg/m3.
+
+    >>> [round(t) for t in qira.blend_d2887_from_tbp([0.5, 0.5], [350.0, 450.0], [0.1, 0.5, 0.9], [100.0, 140.0], [700.0, 760.0])]
+    [277, 354, 431]
+    """
     return _basis_blend("blend_d2887_from_tbp", raw.blend_d2887_from_tbp, x, nbp, yields,
                         molar_mass, density, fraction_basis, point_mode)
 
@@ -273,7 +301,11 @@ def blend_d2887_from_tbp(x, nbp, yields, molar_mass, density, fraction_basis="vo
 @reads_settings
 def blend_modified_d2887(x, nbp, yields, molar_mass, density, fraction_basis="volume",
                          point_mode=True):
-    """The blend's D2887 curve (K) on a volume basis, from fractions on `fraction_basis`."""
+    """The blend's D2887 curve (K) on a volume basis, from fractions on `fraction_basis`.
+
+    >>> [round(t) for t in qira.blend_modified_d2887([0.5, 0.5], [350.0, 450.0], [0.1, 0.5, 0.9], [100.0, 140.0], [700.0, 760.0])]
+    [270, 350, 425]
+    """
     return _basis_blend("blend_modified_d2887", raw.blend_modified_d2887, x, nbp, yields,
                         molar_mass, density, fraction_basis, 1, point_mode)
 
@@ -306,14 +338,28 @@ d86_lab_to_tbp.__doc__ = """(the nine D86 grid fractions, the TBP temperatures t
     (9, 0.5)
     """
 d86_lab_to_tbp_option = _lab_reader("d86_lab_to_tbp_option", raw.d86_lab_to_tbp_option)
-d86_lab_to_tbp_option.__doc__ = "As d86_lab_to_tbp on the grid of the D86 method."
+d86_lab_to_tbp_option.__doc__ = """As d86_lab_to_tbp on the grid of the D86 method (nine or seven points).
+
+    >>> len(qira.d86_lab_to_tbp_option([0.0, 0.1, 0.5, 0.9, 1.0], [310.0, 340.0, 395.0, 460.0, 495.0], d86_method=0)[1])
+    7
+    """
 d2887_lab_to_tbp = _lab_reader("d2887_lab_to_tbp", raw.d2887_lab_to_tbp)
-d2887_lab_to_tbp.__doc__ = "(D2887 grid fractions, TBP temperatures K) of a D2887 laboratory curve (API 3A3.1)."
+d2887_lab_to_tbp.__doc__ = """(the eight D2887 grid fractions, TBP temperatures K) of a D2887 laboratory curve
+    (fractions 0..1 and K, ascending), converted by API 3A3.1.
+
+    >>> [round(t) for t in qira.d2887_lab_to_tbp([0.0, 0.1, 0.5, 0.9, 1.0], [330.0, 360.0, 420.0, 500.0, 560.0])[1]][:3]
+    [362, 371, 404]
+    """
 d1160_lab_to_tbp = _lab_reader("d1160_lab_to_tbp", raw.d1160_lab_to_tbp)
-d1160_lab_to_tbp.__doc__ = "(fractions, TBP temperatures K) of a D1160 laboratory curve (API 3A2.1 to 50 %)."
+d1160_lab_to_tbp.__doc__ = """(fractions, TBP temperatures K) of a D1160 laboratory curve: IBP, 10, 30 and 50 %
+    converted by API 3A2.1, then every laboratory point above 50 % as it stands.
+
+    >>> [round(t, 1) for t in qira.d1160_lab_to_tbp([0.0, 0.1, 0.5, 0.9], [550.0, 600.0, 660.0, 720.0])[1]][:3]
+    [531.3, 591.5, 625.7]
+    """
 
 
-def _lab_cutter(fn, raw_fn):
+def _lab_cutter(fn, raw_fn, example):
     @c.arrays()
     @reads_settings
     def cutter(fractions, temps, cuts):
@@ -321,14 +367,16 @@ def _lab_cutter(fn, raw_fn):
         return c.results(fn, raw_fn(f, t, c.seq(fn, "cuts", cuts, "tb")))
     cutter.__name__ = cutter.__qualname__ = fn
     cutter.__doc__ = ("The fractions of the components with boiling points `cuts` (K) cut from a "
-                      "%s laboratory curve (fractions 0..1 and K, ascending)." % fn.split("_")[0].upper())
+                      "%s laboratory curve (fractions 0..1 and K, ascending).\n\n    >>> [round(v, 3) "
+                      "for v in qira.%s([0.0, 0.1, 0.5, 0.9, 1.0], [310.0, 340.0, 395.0, 460.0, 495.0], "
+                      "[350.0, 420.0, 500.0])]\n    %s\n    " % (fn.split("_")[0].upper(), fn, example))
     return cutter
 
 
-d86_comp = _lab_cutter("d86_comp", raw.d86_comp)
-d86_comp_option = _lab_cutter("d86_comp_option", raw.d86_comp_option)
-d2887_comp = _lab_cutter("d2887_comp", raw.d2887_comp)
-d1160_comp = _lab_cutter("d1160_comp", raw.d1160_comp)
+d86_comp = _lab_cutter("d86_comp", raw.d86_comp, [0.219, 0.413, 0.368])
+d86_comp_option = _lab_cutter("d86_comp_option", raw.d86_comp_option, [0.261, 0.366, 0.373])
+d2887_comp = _lab_cutter("d2887_comp", raw.d2887_comp, [0.072, 0.585, 0.343])
+d1160_comp = _lab_cutter("d1160_comp", raw.d1160_comp, [0.204, 0.484, 0.311])
 
 
 @c.arrays()
@@ -363,7 +411,11 @@ def tbp_from_yield(tbp, fractions, yields):
 @c.arrays()
 def cbp(fractions, nbp, upper_bound=None):
     """Each component's boiling point (K) at the middle of its own cut of the blend's TBP
-    curve; fractions sum to 1, nbp in K; upper_bound (K) replaces a lower highest NBP."""
+    curve; fractions sum to 1, nbp in K; upper_bound (K) replaces a lower highest NBP.
+
+    >>> [round(t, 1) for t in qira.cbp([0.5, 0.5], [350.0, 450.0])]
+    [350.0, 400.0]
+    """
     fn = "cbp"
     x, t = _components(fn, fractions, nbp)
     ub = None if upper_bound is None else c.num(fn, "upper_bound", upper_bound, "tb")
@@ -372,7 +424,11 @@ def cbp(fractions, nbp, upper_bound=None):
 
 def nbp_temp_bound(nbp, fractions, lower=None, upper=None, per_component=True):
     """(fraction of the material boiling within (lower, upper] K, each component's share
-    of it or None); fractions sum to 1; None for a bound means no bound on that side."""
+    of it or None); fractions sum to 1; None for a bound means no bound on that side.
+
+    >>> round(qira.nbp_temp_bound([350.0, 450.0], [0.5, 0.5], upper=400.0)[0], 4)
+    0.493
+    """
     fn = "nbp_temp_bound"
     t = c.seq(fn, "nbp", nbp, "tb")
     x = c.seq(fn, "fractions", fractions, "fraction", length=len(t), total=1.0)
@@ -384,7 +440,11 @@ def nbp_temp_bound(nbp, fractions, lower=None, upper=None, per_component=True):
 @reads_settings
 def tbp_cuts_from_nbp(yields, nbp, fractions, point_mode=True):
     """TBP temperatures (K) at the ascending yields (fractions) of the components' blended
-    TBP curve (nbp K, fractions summing to 1)."""
+    TBP curve (nbp K, fractions summing to 1).
+
+    >>> [round(t, 1) for t in qira.tbp_cuts_from_nbp([0.25, 0.75], [350.0, 450.0], [0.5, 0.5])]
+    [300.0, 400.0]
+    """
     fn = "tbp_cuts_from_nbp"
     y = _yields(fn, yields)
     t = c.seq(fn, "nbp", nbp, "tb")
@@ -411,6 +471,16 @@ simple_spline.__doc__ = """The table (x ascending, y; at least 3 points) at the 
     [0.5]
     """
 linear = _fit("linear", raw.linear, 2)
-linear.__doc__ = "Piecewise-linear interpolation over ascending x, end intervals extended."
+linear.__doc__ = """Piecewise-linear interpolation over ascending x (at least 2 points), the end
+    intervals extended beyond the table.
+
+    >>> qira.linear([0.0, 1.0], [0.0, 2.0], [0.25, 2.0])
+    [0.5, 4.0]
+    """
 monotone_spline = _fit("monotone_spline", raw.monotone_spline, 3)
-monotone_spline.__doc__ = "The curve (x ascending, >= 3 points) at ascending queries, without reversals."
+monotone_spline.__doc__ = """The curve (x ascending, at least 3 points) at ascending queries, with knots
+    inserted until the values follow the curve's direction.
+
+    >>> [round(v, 3) for v in qira.monotone_spline([0.0, 1.0, 2.0], [0.0, 1.0, 4.0], [0.5, 1.5])]
+    [0.5, 2.25]
+    """

@@ -155,7 +155,11 @@ def costald(tr):
 @c.broadcast
 def satden(tr, vstar, omega_srk):
     """Saturated-liquid molar density (kmol/m3) by COSTALD (Hankinson and Thomson, 1979)
-    from tr = T/Tc (clamped into 0.251 to 0.9999), V* (m3/kmol) and omega_SRK."""
+    from tr = T/Tc (clamped into 0.251 to 0.9999), V* (m3/kmol) and omega_SRK.
+
+    >>> round(qira.satden(0.7, 0.3, 0.3), 4)
+    8.5526
+    """
     fn = "satden"
     return c.result(fn, raw.satden(c.num(fn, "tr", tr, "positive"), c.num(fn, "vstar", vstar, "positive"),
                                    c.num(fn, "omega_srk", omega_srk)))
@@ -164,7 +168,11 @@ def satden(tr, vstar, omega_srk):
 def xden(t, p, tc, pc, vstar, omega_srk, omega):
     """Compressed-liquid molar density (kmol/m3) of one component by COSTALD with the
     Thomson, Brobst and Hankinson (1982) pressure correction: T (K), P (kPa), Tc (K),
-    Pc (kPa), V* (m3/kmol)."""
+    Pc (kPa), V* (m3/kmol).
+
+    >>> round(qira.xden(300.0, 101.325, 507.6, 3025.0, 0.3682, 0.3007, 0.301), 4)
+    7.6026
+    """
     fn = "xden"
     args = [c.num(fn, k, v, q) for k, v, q in (("t", t, "t"), ("p", p, "p"), ("tc", tc, "t"), ("pc", pc, "p"),
                                                  ("vstar", vstar, "positive"), ("omega_srk", omega_srk, None),
@@ -195,7 +203,11 @@ def tvp_from_rvp(t, rvp, d86_slope):
 
 def rvp_from_tvp(tvp, t, d86_slope, guess=68.95):
     """(Reid vapour pressure kPa, report) that gives the true vapour pressure tvp (kPa) at
-    t (K) and the D86 10 % slope (K per unit fraction), by Newton's method on API 5B1.1."""
+    t (K) and the D86 10 % slope (K per unit fraction), by Newton's method on API 5B1.1.
+
+    >>> round(qira.rvp_from_tvp(75.78, 311.11, 3.0 * 100 / 1.8)[0], 1)
+    69.0
+    """
     fn = "rvp_from_tvp"
     rvp, text = raw.api_5b1_1_rvp(_psi(c.num(fn, "tvp", tvp, "positive")), _psi(c.num(fn, "guess", guess, "positive")),
                                   c.num(fn, "d86_slope", d86_slope, "positive") * 1.8 / 100.0, c.num(fn, "t", t, "t") * 1.8)
@@ -239,9 +251,14 @@ def _f(k):
 
 
 flash_point_index = _index("flash_point_index", raw.indices.flash_point_index1,
-                           doc="Flash point blending index (1.8 T)^(-1/0.6) of a flash point T (K).")
+                           doc="""Flash point blending index (1.8 T)^(-1/0.6) of a flash point T (K) (API Technical
+    Data Book 2B7.1).
+
+    >>> round(qira.flash_point_from_index(qira.flash_point_index(330.0)), 6)
+    330.0
+    """)
 flash_point_from_index = _from_index("flash_point_from_index", raw.indices.flash_point_from_index1,
-                                     doc="Flash point (K) of a blended flash point index.")
+                                     doc="Flash point (K) of a blended flash point index (the inverse of flash_point_index).")
 flash_point_mix = _mix("flash_point_mix", raw.indices.flash_point_mix, doc="""Blend flash point (K)
     by the flash point index (1.8 T)^(-1/0.6) (API Technical Data Book 2B7.1); fractions
     (volume, summing to 1) and the components' flash points (K).
@@ -250,24 +267,75 @@ flash_point_mix = _mix("flash_point_mix", raw.indices.flash_point_mix, doc="""Bl
     338.4
     """)
 flash_point_index_api = _index("flash_point_index_api", raw.indices.flash_point_index2, _f,
-                               "Flash point index 10^(4345.2/(T_F + 383) - 6.1188) of T (K).")
+                               """Flash point index 10^(4345.2/(T_F + 383) - 6.1188) of a flash point T (K), T_F its
+    value in degrees Fahrenheit (API Technical Data Book 2B7.1 alternative form).
+
+    >>> round(qira.flash_point_index_api(330.0), 4)
+    190.7572
+    """)
 flash_point_index_wickey = _index("flash_point_index_wickey", raw.indices.flash_point_index_wickey,
-                                  lambda k: k - _C, "Flash point index of Wickey and Chittenden (1963) at T (K).")
-pour_point_index = _index("pour_point_index", raw.indices.pour_point_index, doc="Pour point index of T (K).")
-pour_point_mix = _mix("pour_point_mix", raw.indices.pour_point_mix1, doc="Blend pour point (K) by the pour point index.")
-cloud_point_index = _index("cloud_point_index", raw.indices.cloud_point_index1, doc="Cloud point index (1.8 T)^(1/0.55) of T (K).")
-cloud_point_mix = _mix("cloud_point_mix", raw.indices.cloud_point_mix1, doc="Blend cloud point (K) by the cloud point index.")
+                                  lambda k: k - _C, """Flash point blending index of Wickey and Chittenden (1963) of a flash point T (K).
+
+    >>> round(qira.flash_point_index_wickey(330.0), 4)
+    190.7002
+    """)
+pour_point_index = _index("pour_point_index", raw.indices.pour_point_index, doc="""Pour point blending index of a pour point T (K) (API Technical Data Book 2B8.1).
+
+    >>> round(qira.pour_point_index(250.0), 1)
+    278.5
+    """)
+pour_point_mix = _mix("pour_point_mix", raw.indices.pour_point_mix1, doc="""Blend pour point (K) by the pour point index; fractions (volume, summing to 1) and
+    the components' pour points (K).
+
+    >>> round(qira.pour_point_mix([0.5, 0.5], [250.0, 270.0]), 2)
+    262.2
+    """)
+cloud_point_index = _index("cloud_point_index", raw.indices.cloud_point_index1, doc="""Cloud point blending index (1.8 T)^(1/0.55) of a cloud point T (K) (API Technical
+    Data Book 2B8.1).
+
+    >>> round(qira.cloud_point_index(250.0), 1)
+    66684.2
+    """)
+cloud_point_mix = _mix("cloud_point_mix", raw.indices.cloud_point_mix1, doc="""Blend cloud point (K) by the cloud point index; fractions (volume, summing to 1)
+    and the components' cloud points (K).
+
+    >>> round(qira.cloud_point_mix([0.25, 0.75], [250.0, 270.0]), 2)
+    265.12
+    """)
 freeze_point_index = _index("freeze_point_index", raw.indices.freeze_point_index, lambda k: k - _C,
-                            "Freeze point blending index of a freeze point T (K).")
+                            """Freeze point blending index of a freeze point T (K) (jet fuels, 200 to 260 K).
+
+    >>> round(qira.freeze_point_from_index(qira.freeze_point_index(230.0)), 6)
+    230.0
+    """)
 freeze_point_from_index = _from_index("freeze_point_from_index", raw.indices.freeze_point_from_index,
                                       lambda v: v + _C, "Freeze point (K) of a blended freeze point index.")
-rvp_index = _index("rvp_index", raw.indices.rvp_index, doc="Reid vapour pressure index (0.145 RVP)^1.25 of RVP (kPa).",
+rvp_index = _index("rvp_index", raw.indices.rvp_index, doc="""Reid vapour pressure blending index (0.145 RVP)^1.25 of a Reid vapour pressure (kPa)
+    (Chevron blending index, API Technical Data Book 5B2.1).
+
+    >>> round(qira.rvp_index(50.0), 3)
+    11.897
+    """,
                    quantity="positive")
-rvp_mix = _mix("rvp_mix", raw.indices.rvp_mix, "positive", "Blend Reid vapour pressure (kPa) by (0.145 RVP)^1.25.")
-smoke_point_mix = _mix("smoke_point_mix", raw.indices.smoke_point_mix, "positive", "Blend smoke point (mm) by 1/SP.")
+rvp_mix = _mix("rvp_mix", raw.indices.rvp_mix, "positive", """Blend Reid vapour pressure (kPa) by the index (0.145 RVP)^1.25; fractions
+    (volume, summing to 1) and the components' RVP (kPa).
+
+    >>> round(qira.rvp_mix([0.5, 0.5], [40.0, 80.0]), 2)
+    60.84
+    """)
+smoke_point_mix = _mix("smoke_point_mix", raw.indices.smoke_point_mix, "positive", """Blend smoke point (mm) by the reciprocal 1/SP; fractions (volume, summing to 1).
+
+    >>> round(qira.smoke_point_mix([0.5, 0.5], [20.0, 30.0]), 2)
+    24.0
+    """)
 viscosity_mix = _mix("viscosity_mix", lambda x, v: raw.indices.viscosity_from_index2(
     math.fsum(a * raw.indices.viscosity_index2(b) for a, b in zip(x, v))), "positive",
-    "Blend kinematic viscosity (cSt) by the Refutas index log10(log10(nu + 0.8)).")
+    """Blend kinematic viscosity (cSt) by the Refutas index log10(log10(nu + 0.8)); fractions
+    (mass, summing to 1) and the components' viscosities (cSt) at one temperature.
+
+    >>> round(qira.viscosity_mix([0.5, 0.5], [2.0, 20.0]), 3)
+    5.058
+    """)
 
 
 # ---- cetane, viscosity estimates, octane --------------------------------------------
@@ -301,13 +369,21 @@ def cetane_index_d976(density, t50):
 
 def api_visc(watson_k, api):
     """(nu100, nu210): kinematic viscosities (cSt) at 100 F and 210 F from Watson K and
-    API gravity (API Technical Data Book 11A4.1 nomograph equations)."""
+    API gravity (API Technical Data Book 11A4.1 nomograph equations).
+
+    >>> round(qira.api_visc(11.8, 30.0)[0], 3)
+    8.582
+    """
     return raw.api_visc(c.num("api_visc", "watson_k", watson_k, "positive"), c.num("api_visc", "api", api))
 
 
 def twu_visc(density, tb):
     """(nu100, nu210): kinematic viscosities (cSt) at 100 F and 210 F by Twu (1985) from
-    the liquid density (kg/m3) and normal boiling point (K)."""
+    the liquid density (kg/m3) and normal boiling point (K).
+
+    >>> [round(v, 3) for v in qira.twu_visc(850.0, 600.0)]
+    [6.317, 1.91]
+    """
     return raw.twu_visc(c.num("twu_visc", "density", density, "rho"), c.num("twu_visc", "tb", tb, "tb"))
 
 
@@ -343,7 +419,11 @@ def mon_clear(ron, correction=0.0):
 def estimate_octane(temps, c1, c2, c3):
     """(octane number, (c1, c2, c3) normalised to fractions) of a naphtha from its D86
     temperatures (K) at 10, 30, 50, 70 and 90 % (T50 at most 493 K) and three
-    composition contents given as fractions."""
+    composition contents given as fractions.
+
+    >>> round(qira.estimate_octane([330.0, 350.0, 370.0, 390.0, 420.0], 0.3, 0.3, 0.4)[0], 2)
+    86.21
+    """
     fn = "estimate_octane"
     t = [v - _C for v in c.seq(fn, "temps", temps, "lab", length=5, ascending=True)]
     contents = [100.0 * c.num(fn, k, v, "fraction") for k, v in (("c1", c1), ("c2", c2), ("c3", c3))]
@@ -368,7 +448,11 @@ def cloud_point(tb, sg):
 @c.broadcast
 def pour_point_riazi(viscosity, sg, mw):
     """Pour point (K) by Riazi and Daubert (1987) from the kinematic viscosity at 38 C
-    (cSt), SG and MW (kg/kmol); for fractions of MW 140 to 800."""
+    (cSt), SG and MW (kg/kmol); for fractions of MW 140 to 800.
+
+    >>> round(qira.pour_point_riazi(5.0, 0.85, 250.0), 1)
+    269.5
+    """
     fn = "pour_point_riazi"
     return c.result(fn, raw.estimates.pour_point_riazi(c.num(fn, "viscosity", viscosity, "positive"),
                                                        c.num(fn, "sg", sg, "sg"), c.num(fn, "mw", mw, "mw")))
@@ -377,7 +461,11 @@ def pour_point_riazi(viscosity, sg, mw):
 @c.broadcast
 def c_to_h_ratio(tb, sg):
     """Carbon-to-hydrogen weight ratio (Riazi and Daubert, 1986) from the normal boiling
-    point (K) and SG."""
+    point (K) and SG.
+
+    >>> round(qira.c_to_h_ratio(500.0, 0.85), 3)
+    7.504
+    """
     fn = "c_to_h_ratio"
     return c.result(fn, raw.estimates.c_to_h_ratio(c.num(fn, "tb", tb, "tb"), c.num(fn, "sg", sg, "sg")))
 
@@ -385,7 +473,11 @@ def c_to_h_ratio(tb, sg):
 @c.broadcast
 def refractive_index(tb, density, mw):
     """Refractive index at 20 C (Riazi and Daubert, 1980) from the normal boiling point
-    (K), density (kg/m3) and MW (kg/kmol)."""
+    (K), density (kg/m3) and MW (kg/kmol).
+
+    >>> round(qira.refractive_index(500.0, 850.0, 200.0), 4)
+    1.4746
+    """
     fn = "refractive_index"
     return c.result(fn, raw.estimates.refractive_index(c.num(fn, "tb", tb, "tb"), c.num(fn, "density", density, "rho"),
                                                        c.num(fn, "mw", mw, "mw")))
@@ -393,7 +485,11 @@ def refractive_index(tb, density, mw):
 
 def naphthenic_by_ndm(mw, density, sulphur, tb):
     """(R1, R2) ring contents by the n-d-M method (van Nes and van Westen, 1951) from MW
-    (kg/kmol), density (kg/m3), sulphur (mass fraction) and the boiling point (K)."""
+    (kg/kmol), density (kg/m3), sulphur (mass fraction) and the boiling point (K).
+
+    >>> [round(v, 3) for v in qira.naphthenic_by_ndm(200.0, 850.0, 0.01, 523.15)]
+    [36.252, 50.038]
+    """
     fn = "naphthenic_by_ndm"
     return raw.estimates.naphthenic_by_ndm(c.num(fn, "mw", mw, "mw"), c.num(fn, "density", density, "rho"),
                                            100.0 * c.num(fn, "sulphur", sulphur, "fraction"), c.num(fn, "tb", tb, "tb") - _C)
@@ -401,6 +497,10 @@ def naphthenic_by_ndm(mw, density, sulphur, tb):
 
 def pna_riazi_roomi(x, density):
     """(P, N, A) fractions (summing to 1) by Riazi and Roomi (2001) from x and the
-    density (kg/m3)."""
+    density (kg/m3).
+
+    >>> [round(v, 3) for v in qira.pna_riazi_roomi(1.0, 850.0)]
+    [0.31, 0.309, 0.381]
+    """
     p, n, a = raw.estimates.pna_riazi_roomi(c.num("pna_riazi_roomi", "x", x), c.num("pna_riazi_roomi", "density", density, "rho"))
     return p / 100.0, n / 100.0, a / 100.0
