@@ -11,6 +11,7 @@ A result that is not a number or the missing-value marker raises QiraError.
 import functools
 import math
 import warnings
+from numbers import Real
 
 from ._core import MISSING, QiraError
 
@@ -88,11 +89,8 @@ def _range(fn, arg, pos, value, quantity):
 
 def num(fn, arg, value, quantity=None, pos=None):
     """`value` as a float, checked finite and (for a quantity) in its range."""
-    if isinstance(value, bool) or not isinstance(value, (int, float)):
-        try:
-            value = float(value)
-        except (TypeError, ValueError):
-            raise TypeError("%s: %s must be a real number, not %r" % (fn, _where(arg, pos), value)) from None
+    if isinstance(value, bool) or not isinstance(value, Real):
+        raise TypeError("%s: %s must be a real number, not %r" % (fn, _where(arg, pos), value))
     value = float(value)
     if value != value or value in (math.inf, -math.inf):
         _fail(fn, arg, pos, value, "is not a finite number")
