@@ -14,7 +14,7 @@
  * Failure: each function returns -32767.0 (QIRA_MISSING) when an argument is not a finite
  * positive number, when the arguments lie outside the domain in which the formula is
  * defined (stated per function), or when the result is not a finite positive number (the
- * acentric factor: not finite). The validity range stated per function is where the source
+ * acentric factors: not finite; a critical temperature: not above the boiling point). The validity range stated per function is where the source
  * fitted and tested the correlation; between it and the formula's domain the function
  * extrapolates without failing. No function throws, logs or allocates memory.
  */
@@ -30,7 +30,7 @@ QIRA_C_BEGIN
  * Processing 59(3) (1980) 115-116.
  * Formula: Tc[R] = 24.2787 Tb[R]^0.58848 SG^0.3596.
  * Validity: Tb 100-850 F (311-728 K), API gravity 6.6-95 (SG 0.62-1.03).
- * Failure: -32767.0 for tb or sg not finite and positive. */
+ * Failure: -32767.0 for tb or sg not finite and positive, or a result not above tb. */
 QIRA_API double QiraCrit_TcRiaziDaubert1980(double tb, double sg);
 
 /** Critical pressure, kPa, by Riazi and Daubert (source and validity as
@@ -53,7 +53,7 @@ QIRA_API double QiraCrit_VcRiaziDaubert1980(double tb, double sg);
  * Formula: Tc[R] = 341.7 + 811 SG + (0.4244 + 0.1174 SG) Tb[R]
  *                  + (0.4669 - 3.2623 SG) 1e5 / Tb[R].
  * Validity: Tb up to 1200 F (922 K).
- * Failure: -32767.0 for tb or sg not finite and positive, or a result that is not positive. */
+ * Failure: -32767.0 for tb or sg not finite and positive, or a result not above tb. */
 QIRA_API double QiraCrit_TcKeslerLee1976(double tb, double sg);
 
 /** Critical pressure, kPa, by Kesler and Lee (source and validity as
@@ -83,25 +83,27 @@ QIRA_API double QiraCrit_AcentricKeslerLee1976(double tb, double sg, double tc, 
  * Equilibria 16 (1984) 137-150.
  * Formula: Tc = Tc0 ((1 + 2 fT)/(1 - 2 fT))^2, Tc0 the normal paraffin of the same boiling
  * point, fT a function of Tb and exp(5 (SG0 - SG)) - 1, SG0 the paraffin's gravity.
- * Validity: Tb up to about 1000 K (the paraffins C1-C100 the source fitted); fractions of
- * petroleum and coal-tar liquids.
- * Domain: |fT| < 1/2.
- * Failure: -32767.0 for tb or sg not finite and positive, or outside the domain. */
+ * Validity: fitted to the normal paraffins C1-C100, tested on petroleum and coal-tar
+ * fractions.
+ * Domain: a paraffin reference Tc0 above Tb; |fT|, |fV|, |fP| < 1/2 (one domain for the three
+ * properties).
+ * Failure: -32767.0 for tb or sg not finite and positive, outside the domain, or a result not
+ * above tb. */
 QIRA_API double QiraCrit_TcTwu1984(double tb, double sg);
 
 /** Critical pressure, kPa, by Twu (source, validity and domain as QiraCrit_TcTwu1984 and
  * QiraCrit_VcTwu1984).
  * Formula: Pc = Pc0 (Tc/Tc0) (Vc0/Vc) ((1 + 2 fP)/(1 - 2 fP))^2, fP a function of Tb and
  * exp(0.5 (SG0 - SG)) - 1.
- * Failure: -32767.0 for tb or sg not finite and positive, |fT|, |fV| or |fP| >= 1/2, or a
- * result that is not finite. */
+ * Failure: -32767.0 for tb or sg not finite and positive, outside the domain, or a result
+ * that is not finite and positive. */
 QIRA_API double QiraCrit_PcTwu1984(double tb, double sg);
 
 /** Critical molar volume, m3/kmol, by Twu (source and validity as QiraCrit_TcTwu1984).
  * Formula: Vc = Vc0 ((1 + 2 fV)/(1 - 2 fV))^2, fV a function of Tb and
  * exp(4 (SG0^2 - SG^2)) - 1.
- * Failure: -32767.0 for tb or sg not finite and positive, |fV| >= 1/2, or a result that is
- * not finite. */
+ * Failure: -32767.0 for tb or sg not finite and positive, outside the domain, or a result
+ * that is not finite and positive. */
 QIRA_API double QiraCrit_VcTwu1984(double tb, double sg);
 
 /** COSTALD characteristic volume V*, m3/kmol, by Hankinson and Thomson's generalized
@@ -110,7 +112,7 @@ QIRA_API double QiraCrit_VcTwu1984(double tb, double sg);
  * liquids and their mixtures", AIChE Journal 25(4) (1979) 653-663.
  * Formula: V* = (R Tc/Pc)(0.2851686 - 0.06379110 omegaSRK + 0.01379173 omegaSRK^2),
  * R = 8.314462 kPa m3/(kmol K).
- * Validity: hydrocarbons, omegaSRK about 0 to 1.5 (the source's data set).
+ * Validity: hydrocarbons, for the COSTALD density at reduced temperatures 0.25-0.95.
  * Failure: -32767.0 for tc or pc not finite and positive, omega_srk not finite, or a result
  * that is not positive. */
 QIRA_API double QiraCrit_CostaldVolumeHT1979(double tc, double pc, double omega_srk);
@@ -123,7 +125,8 @@ QIRA_API double QiraCrit_CostaldVolumeHT1979(double tc, double pc, double omega_
  * Source: Hankinson and Thomson (1979), as QiraCrit_CostaldVolumeHT1979; G. Soave, Chem.
  * Eng. Sci. 27 (1972) 1197-1203 for m(omega) = 0.480 + 1.574 omega - 0.176 omega^2.
  * Formula: solve Psat_SRK(tb; tc, pc, m(omega)) = 101.325 kPa for omega.
- * Validity: 0.3 <= tb/tc <= 0.95.
+ * Validity: hydrocarbons; for n-heptane, n-decane, benzene and toluene the one-point fit
+ * lies within 0.005 of the source's tabulated omegaSRK.
  * Domain: tb < tc, pc > 101.325 kPa, omega found in [-0.5, 2.5].
  * Failure: -32767.0 for an argument not finite and positive or outside the domain. */
 QIRA_API double QiraCrit_CostaldOmegaHT1979(double tb, double tc, double pc);
