@@ -30,6 +30,7 @@
 #include "QIRAOctane.h"
 #include "QIRAEstimates.h"
 #include "QIRASolvers.h"
+#include "QIRACriticalProps.h"
 #include "ViscHandler.h"
 
 #endif /* QIRA_PROPCALCULATOR_H */
