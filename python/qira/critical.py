@@ -1,0 +1,157 @@
+"""Critical properties of petroleum fractions from the normal boiling point and the
+specific gravity: critical temperature, pressure and volume, acentric factor, and the
+COSTALD characteristic volume and SRK acentric factor.
+
+Units: kelvin, kPa, m3/kmol; specific gravity 60F/60F. Each function checks its inputs
+(ValueError naming the argument and the value) and raises QiraError naming the library
+function when the library answers with the missing-value marker (the arguments lie outside
+the formula's domain). Sources and validity ranges are in each docstring.
+
+    >>> round(tc_riazi_daubert(400.0, 0.75), 1) > 0
+    True
+"""
+import ctypes
+import math
+from collections import namedtuple
+
+from . import raw
+
+_NAMES = {
+    "tc_riazi_daubert": ("QiraCrit_TcRiaziDaubert1980", 2),
+    "pc_riazi_daubert": ("QiraCrit_PcRiaziDaubert1980", 2),
+    "vc_riazi_daubert": ("QiraCrit_VcRiaziDaubert1980", 2),
+    "tc_kesler_lee": ("QiraCrit_TcKeslerLee1976", 2),
+    "pc_kesler_lee": ("QiraCrit_PcKeslerLee1976", 2),
+    "acentric_kesler_lee": ("QiraCrit_AcentricKeslerLee1976", 4),
+    "tc_twu": ("QiraCrit_TcTwu1984", 2),
+    "pc_twu": ("QiraCrit_PcTwu1984", 2),
+    "vc_twu": ("QiraCrit_VcTwu1984", 2),
+    "costald_volume": ("QiraCrit_CostaldVolumeHT1979", 3),
+    "costald_omega": ("QiraCrit_CostaldOmegaHT1979", 3),
+}
+
+
+def available():
+    """True when the loaded library exports the critical-property family."""
+    return all(raw.library().has(name) for name, _ in _NAMES.values())
+
+
+def _export(name, nargs):
+    cdll = raw.library().cdll
+    try:
+        fn = getattr(cdll, name)
+    except AttributeError:
+        raise raw.QiraError(name, "not exported by the loaded library") from None
+    fn.restype = ctypes.c_double
+    fn.argtypes = [ctypes.c_double] * nargs
+    return fn
+
+
+def _positive(what, value):
+    if isinstance(value, bool) or not isinstance(value, (int, float)):
+        raise TypeError("%s must be a real number, not %r" % (what, value))
+    value = float(value)
+    if not math.isfinite(value) or value <= 0.0:
+        raise ValueError("%s must be a finite positive number, not %r" % (what, value))
+    return value
+
+
+def _finite(what, value):
+    if isinstance(value, bool) or not isinstance(value, (int, float)):
+        raise TypeError("%s must be a real number, not %r" % (what, value))
+    value = float(value)
+    if not math.isfinite(value):
+        raise ValueError("%s must be a finite number, not %r" % (what, value))
+    return value
+
+
+def _call(key, *args):
+    name, nargs = _NAMES[key]
+    value = _export(name, nargs)(*args)
+    if value == raw.MISSING:
+        raise raw.QiraError(name, "the arguments lie outside the correlation's domain")
+    return value
+
+
+def tc_riazi_daubert(tb, sg):
+    """Critical temperature (K) from the normal boiling point tb (K) and SG, Riazi and
+    Daubert (1980); fitted for tb 311-728 K and SG 0.62-1.03."""
+    return _call("tc_riazi_daubert", _positive("tb", tb), _positive("sg", sg))
+
+
+def pc_riazi_daubert(tb, sg):
+    """Critical pressure (kPa), Riazi and Daubert (1980); range as tc_riazi_daubert."""
+    return _call("pc_riazi_daubert", _positive("tb", tb), _positive("sg", sg))
+
+
+def vc_riazi_daubert(tb, sg):
+    """Critical molar volume (m3/kmol), Riazi and Daubert (1980); range as above."""
+    return _call("vc_riazi_daubert", _positive("tb", tb), _positive("sg", sg))
+
+
+def tc_kesler_lee(tb, sg):
+    """Critical temperature (K), Kesler and Lee (1976); fitted for tb up to 922 K."""
+    return _call("tc_kesler_lee", _positive("tb", tb), _positive("sg", sg))
+
+
+def pc_kesler_lee(tb, sg):
+    """Critical pressure (kPa), Kesler and Lee (1976); fitted for tb up to 922 K."""
+    return _call("pc_kesler_lee", _positive("tb", tb), _positive("sg", sg))
+
+
+def acentric_kesler_lee(tb, sg, tc, pc):
+    """Acentric factor, Kesler and Lee (1976) with the Lee-Kesler vapour-pressure form
+    below Tb/Tc = 0.8; tc (K) and pc (kPa) from any of the correlations here."""
+    return _call("acentric_kesler_lee", _positive("tb", tb), _positive("sg", sg),
+                 _positive("tc", tc), _positive("pc", pc))
+
+
+def tc_twu(tb, sg):
+    """Critical temperature (K), Twu (1984); paraffins C1-C100, tb up to about 1000 K."""
+    return _call("tc_twu", _positive("tb", tb), _positive("sg", sg))
+
+
+def pc_twu(tb, sg):
+    """Critical pressure (kPa), Twu (1984)."""
+    return _call("pc_twu", _positive("tb", tb), _positive("sg", sg))
+
+
+def vc_twu(tb, sg):
+    """Critical molar volume (m3/kmol), Twu (1984)."""
+    return _call("vc_twu", _positive("tb", tb), _positive("sg", sg))
+
+
+def costald_volume(tc, pc, omega_srk):
+    """COSTALD characteristic volume V* (m3/kmol), Hankinson and Thomson (1979)."""
+    return _call("costald_volume", _positive("tc", tc), _positive("pc", pc),
+                 _finite("omega_srk", omega_srk))
+
+
+def costald_omega(tb, tc, pc):
+    """COSTALD (SRK) acentric factor: the omega for which the Soave equation boils the
+    fraction at tb (K) under one atmosphere, Hankinson and Thomson (1979); 0.3 <= tb/tc
+    <= 0.95."""
+    return _call("costald_omega", _positive("tb", tb), _positive("tc", tc), _positive("pc", pc))
+
+
+Critical = namedtuple("Critical", "tc pc vc omega vstar omega_srk")
+
+METHODS = {
+    "riazi-daubert": (tc_riazi_daubert, pc_riazi_daubert, vc_riazi_daubert),
+    "kesler-lee": (tc_kesler_lee, pc_kesler_lee, vc_riazi_daubert),
+    "twu": (tc_twu, pc_twu, vc_twu),
+}
+
+
+def fraction(tb, sg, method="riazi-daubert"):
+    """Critical(tc K, pc kPa, vc m3/kmol, omega, vstar m3/kmol, omega_srk) of a fraction:
+    Tc and Pc by `method` ('riazi-daubert', 'kesler-lee' or 'twu'; Vc by Riazi-Daubert
+    except with 'twu'), omega by Kesler-Lee, the COSTALD pair by Hankinson-Thomson."""
+    try:
+        ftc, fpc, fvc = METHODS[method]
+    except KeyError:
+        raise ValueError("method must be one of %s, not %r" % (", ".join(METHODS), method)) from None
+    tc, pc, vc = ftc(tb, sg), fpc(tb, sg), fvc(tb, sg)
+    omega = acentric_kesler_lee(tb, sg, tc, pc)
+    omega_srk = costald_omega(tb, tc, pc)
+    return Critical(tc, pc, vc, omega, costald_volume(tc, pc, omega_srk), omega_srk)
