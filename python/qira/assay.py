@@ -630,15 +630,29 @@ def _strict(temps):
     return out
 
 
+def walther(nu):
+    """The ASTM D341 ordinate log10 log10(Z) of a kinematic viscosity (cSt), with
+    Z = nu + 0.7 plus the low-viscosity term exp(-1.47 - 1.84 nu - 0.51 nu^2) below 2 cSt."""
+    z = nu + 0.7
+    if nu <= 2.0:
+        z += math.exp(-1.47 - 1.84 * nu - 0.51 * nu * nu)
+    return math.log10(math.log10(z))
+
+
+def walther_inverse(w):
+    """The kinematic viscosity (cSt) of an ASTM D341 ordinate (inverse of walther)."""
+    t = 10 ** (10 ** w) - 0.7
+    return t - math.exp(-0.7487 - 3.295 * t + 0.6119 * t * t - 0.3193 * t ** 3)
+
+
 def _walther_at(points, t):
     """Kinematic viscosity (cSt) at t (K) on the ASTM D341 line through the two measured
     points nearest t."""
     pts = sorted(points, key=lambda p: abs(p[0] - t))[:2]
     (t1, v1), (t2, v2) = sorted(pts)
-    w1, w2 = (math.log10(math.log10(v + 0.7)) for v in (v1, v2))
+    w1, w2 = walther(v1), walther(v2)
     slope = (w2 - w1) / (math.log10(t2) - math.log10(t1))
-    w = w1 + slope * (math.log10(t) - math.log10(t1))
-    return 10 ** (10 ** w) - 0.7
+    return walther_inverse(w1 + slope * (math.log10(t) - math.log10(t1)))
 
 
 def _blend_property(key, vol, values):
