@@ -130,7 +130,7 @@ class Assay:
             raise ValueError("yields and temperatures need the same length, at least 3 "
                              "(got %d and %d)" % (len(yields), len(temperatures)))
         self.yields = _ascending("yields", yields, 0.0, 1.0)
-        self.temperatures = _ascending("temperatures", temperatures, 90.0, 1500.0)
+        self.temperatures = _ascending("temperatures", temperatures, 200.0, 1500.0)
         given = [k for k, v in (("sg", sg), ("api", api), ("watson_k", watson_k)) if v is not None]
         if len(given) != 1:
             raise ValueError("give exactly one of sg, api or watson_k (got %s)"
@@ -253,7 +253,7 @@ class Assay:
         if len(chosen) > 1:
             raise ValueError("give one of count, temperatures or named (got %s)" % ", ".join(chosen))
         if temperatures is not None:
-            bounds = _ascending("temperatures", temperatures, 90.0, 1500.0)
+            bounds = _ascending("temperatures", temperatures, 100.0, 1500.0)
             if len(bounds) < 2:
                 raise ValueError("temperatures needs at least 2 boundaries, got %d" % len(bounds))
             return ["cut %d" % (i + 1) for i in range(len(bounds) - 1)], bounds
