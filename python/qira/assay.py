@@ -441,8 +441,9 @@ class CutTable:
             rows.append(dict(cut=k, t_low=d[0], t_high=d[0], nbp=d[0], sg=d[1],
                              watson_k=(1.8 * d[0]) ** (1 / 3.0) / d[1], mw=d[2], hypo=False,
                              **crit._asdict()))
+        self.notes = []
         for i, name in enumerate(names):
-            crit = critical.fraction(nbp[i], sg_cut[i], assay.method)
+            crit = _cut_critical(nbp[i], sg_cut[i], assay.method, name, self.notes)
             rows.append(dict(cut=name, t_low=bounds[i], t_high=bounds[i + 1], nbp=nbp[i],
                              sg=sg_cut[i], watson_k=self.watson_k, mw=mw_cut[i], hypo=True,
                              **crit._asdict()))
@@ -494,11 +495,28 @@ class CutTable:
         lines.append("bulk: SG %.4f (API %.2f), Watson K %.3f, MW %.1f%s"
                      % (self.sg, 141.5 / self.sg - 131.5, self.watson_k, self.mw,
                         "" if self.mw_scale == 1.0 else ", MW scale %.4f" % self.mw_scale))
+        lines += ["note: " + n for n in self.notes]
         for p in self.viscosity_fit or ():
             lines.append("viscosity at %.1f C: measured %.4g cSt, calculated %.4g cSt%s"
                          % (p.temperature - 273.15, p.measured, p.calculated,
                             "" if p.given else " (synthesized point)"))
         return "\n".join(lines)
+
+
+def _cut_critical(tb, sg, method, name, notes):
+    """critical.fraction, except that an SRK acentric factor outside the Hankinson-Thomson
+    domain (a very heavy cut) is replaced by the Kesler-Lee acentric factor, with a note."""
+    try:
+        return critical.fraction(tb, sg, method)
+    except raw.QiraError as error:
+        if "CostaldOmega" not in str(error):
+            raise
+    ftc, fpc, fvc = critical.METHODS[method]
+    tc, pc, vc = ftc(tb, sg), fpc(tb, sg), fvc(tb, sg)
+    omega = critical.acentric_kesler_lee(tb, sg, tc, pc)
+    notes.append("%s: SRK acentric factor outside the Hankinson-Thomson domain, the "
+                 "Kesler-Lee acentric factor %.3f used" % (name, omega))
+    return critical.Critical(tc, pc, vc, omega, critical.costald_volume(tc, pc, omega), omega)
 
 
 def _light_end_critical(d):

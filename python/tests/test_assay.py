@@ -3,6 +3,7 @@ a blend against the streams cut and re-blended by hand with the C-mirroring call
 cut table's balances, input refusals and the command's outputs."""
 import contextlib
 import io
+import math
 import os
 import sys
 import tempfile
@@ -66,7 +67,7 @@ class BlendTest(unittest.TestCase):
         mix = blend([(a, 0.3), (b, 0.7)])
         lo = min(s.tbp[1][0] for s in (a, b))
         hi = max(s.tbp[1][-1] for s in (a, b))
-        n = int((hi - lo) / 5.0) + 1
+        n = math.ceil((hi - lo) / 5.0)  # cut temperatures 5 K apart
         grid = [lo + (hi - lo) * i / n for i in range(1, n + 1)]
         xa = raw.d86_comp(a.yields, a.temperatures, grid)
         xb = raw.d2887_comp(b.yields, b.temperatures, grid)
@@ -124,6 +125,17 @@ class CutTableTest(unittest.TestCase):
         names = [r["cut"] for r in example("crude-tbp.json").cut(named="refinery").records]
         self.assertEqual(names[:2], ["propane", "isobutane"])
         self.assertEqual(names[-2:], ["vacuum gas oil", "residue"])
+
+    def test_one_bulk_viscosity_and_a_cut_beyond_the_srk_domain(self):
+        a = example("diesel-d86.json")
+        one = Assay("D86", a.yields, a.temperatures, sg=a.sg, viscosities=[(313.15, 3.0)])
+        fit = one.cut(count=6).viscosity_fit
+        self.assertEqual([(round(p.temperature, 2), p.given) for p in fit],
+                         [(313.15, True), (373.15, False)])  # 100 C synthesized on Walther
+        self.assertAlmostEqual(fit[0].calculated, 3.0, delta=0.01)
+        heavy = Assay("TBP", [0, 0.5, 1], [950.0, 1000.0, 1050.0], sg=1.02).cut(count=2)
+        self.assertEqual(len(heavy.notes), 2)  # omega_srk falls back to Kesler-Lee omega
+        self.assertEqual([r["omega_srk"] for r in heavy.records], [r["omega"] for r in heavy.records])
 
     def test_outputs(self):
         table = example("diesel-d86.json").cut(count=4)
