@@ -73,30 +73,27 @@ def _call(key, *args):
     return value
 
 
-def tc_riazi_daubert(tb, sg):
-    """Critical temperature (K) from the normal boiling point tb (K) and SG, Riazi and
-    Daubert (1980); fitted for tb 311-728 K and SG 0.62-1.03."""
-    return _call("tc_riazi_daubert", _positive("tb", tb), _positive("sg", sg))
+def _from_tb_sg(key, doc):
+    def fn(tb, sg):
+        return _call(key, _positive("tb", tb), _positive("sg", sg))
+    fn.__name__, fn.__doc__ = key, doc + " From the normal boiling point tb (K) and SG."
+    return fn
 
 
-def pc_riazi_daubert(tb, sg):
-    """Critical pressure (kPa), Riazi and Daubert (1980); range as tc_riazi_daubert."""
-    return _call("pc_riazi_daubert", _positive("tb", tb), _positive("sg", sg))
-
-
-def vc_riazi_daubert(tb, sg):
-    """Critical molar volume (m3/kmol), Riazi and Daubert (1980); range as above."""
-    return _call("vc_riazi_daubert", _positive("tb", tb), _positive("sg", sg))
-
-
-def tc_kesler_lee(tb, sg):
-    """Critical temperature (K), Kesler and Lee (1976); fitted for tb up to 922 K."""
-    return _call("tc_kesler_lee", _positive("tb", tb), _positive("sg", sg))
-
-
-def pc_kesler_lee(tb, sg):
-    """Critical pressure (kPa), Kesler and Lee (1976); fitted for tb up to 922 K."""
-    return _call("pc_kesler_lee", _positive("tb", tb), _positive("sg", sg))
+tc_riazi_daubert = _from_tb_sg("tc_riazi_daubert", """Critical temperature (K), Riazi and
+    Daubert (1980); fitted for tb 311-728 K and SG 0.62-1.03.""")
+pc_riazi_daubert = _from_tb_sg("pc_riazi_daubert", """Critical pressure (kPa), Riazi and
+    Daubert (1980); range as tc_riazi_daubert.""")
+vc_riazi_daubert = _from_tb_sg("vc_riazi_daubert", """Critical molar volume (m3/kmol), Riazi
+    and Daubert (1980); range as tc_riazi_daubert.""")
+tc_kesler_lee = _from_tb_sg("tc_kesler_lee", """Critical temperature (K), Kesler and Lee
+    (1976); fitted for tb up to 922 K.""")
+pc_kesler_lee = _from_tb_sg("pc_kesler_lee", """Critical pressure (kPa), Kesler and Lee
+    (1976); fitted for tb up to 922 K.""")
+tc_twu = _from_tb_sg("tc_twu", """Critical temperature (K), Twu (1984); paraffins C1-C100,
+    tb up to about 1000 K.""")
+pc_twu = _from_tb_sg("pc_twu", "Critical pressure (kPa), Twu (1984).")
+vc_twu = _from_tb_sg("vc_twu", "Critical molar volume (m3/kmol), Twu (1984).")
 
 
 def acentric_kesler_lee(tb, sg, tc, pc):
@@ -104,21 +101,6 @@ def acentric_kesler_lee(tb, sg, tc, pc):
     below Tb/Tc = 0.8; tc (K) and pc (kPa) from any of the correlations here."""
     return _call("acentric_kesler_lee", _positive("tb", tb), _positive("sg", sg),
                  _positive("tc", tc), _positive("pc", pc))
-
-
-def tc_twu(tb, sg):
-    """Critical temperature (K), Twu (1984); paraffins C1-C100, tb up to about 1000 K."""
-    return _call("tc_twu", _positive("tb", tb), _positive("sg", sg))
-
-
-def pc_twu(tb, sg):
-    """Critical pressure (kPa), Twu (1984)."""
-    return _call("pc_twu", _positive("tb", tb), _positive("sg", sg))
-
-
-def vc_twu(tb, sg):
-    """Critical molar volume (m3/kmol), Twu (1984)."""
-    return _call("vc_twu", _positive("tb", tb), _positive("sg", sg))
 
 
 def costald_volume(tc, pc, omega_srk):

@@ -167,6 +167,11 @@ class CutTableTest(unittest.TestCase):
                 Assay(*args, **kwargs)
             for w in words:
                 self.assertIn(w, str(ctx.exception))
+        for call, error in ((lambda: critical.tc_riazi_daubert(float("nan"), 0.8), ValueError),
+                            (lambda: critical.pc_twu(400.0, -0.8), ValueError),
+                            (lambda: critical.costald_omega(500.0, 400.0, 3000.0), raw.QiraError),
+                            (lambda: critical.fraction(400.0, 0.8, "cavett"), ValueError)):
+            self.assertRaises(error, call)
         a, b = example("diesel-d86.json"), example("vgo-d1160.json")
         for shares, words in (((30, 70), r"shares\[0\] = 30"), ((0.3, 0.3), "add up to 0.6")):
             with self.assertRaisesRegex(ValueError, words):
