@@ -43,5 +43,7 @@ from .properties import (Whitson, WhitsonClosure, api_visc, c_to_h_ratio, cetane
                          twu_visc, uopk, viscosity_mix, whitson, xden)
 from .raw.solvers import NewtonRaphson, equation_solver, ndtr, ndtri, solve_cubic
 from .viscosity import BulkPoint, Characterization, Component, ViscHandler
+from . import critical
+from .assay import Assay, blend
 
 __version__ = "1.0.0"
