@@ -27,14 +27,10 @@ bool readLaboratoryCurve(int n, const double* fractions, const double* temps,
   return allFinite(readings, count);
 }
 
-void markMissing(double* tbp, int count) {
-  for (int i = 0; i < count; ++i) tbp[i] = kMissing;
-}
-
 // A TBP curve the cutter may use: every entry produced and finite.
 bool completeCurve(const std::vector<double>& tbp) {
   for (double t : tbp)
-    if (isMissing(t) || !std::isfinite(t)) return false;
+    if (!isUsable(t)) return false;
   return true;
 }
 
@@ -44,7 +40,7 @@ int readD86Layout(int n, const double* fractions, const double* temps, double* t
   writeD86Grid(fractionsOut, ninePoint);
   double readings[kD86NinePoints];
   if (!readLaboratoryCurve(n, fractions, temps, fractionsOut, count, readings)) {
-    markMissing(tbp, count);
+    fillMissing(tbp, count);
     return count;
   }
   // A refused conversion writes nothing, as the conversion itself does.
@@ -83,7 +79,7 @@ int readD2887AsTbp(int n, const double* fractions, const double* temps, double* 
   writeD2887Grid(fractionsOut);
   double readings[kD2887Points];
   if (!readLaboratoryCurve(n, fractions, temps, fractionsOut, kD2887Points, readings)) {
-    markMissing(tbp, kD2887Points);
+    fillMissing(tbp, kD2887Points);
     return kD2887Points;
   }
   if (settings().d2887Option == 1)
@@ -104,7 +100,7 @@ int readD1160AsTbp(int n, const double* fractions, const double* temps, double* 
   if (!readLaboratoryCurve(n, fractions, temps, fractionsOut, kD1160BasePoints,
                            readings) ||
       !d1160ToTbp(tbp, readings))
-    markMissing(tbp, kD1160BasePoints);
+    fillMissing(tbp, kD1160BasePoints);
   int count = kD1160BasePoints;
   for (int i = 0; i < n; ++i) {
     if (fractions[i] > kD1160UpperYield) {

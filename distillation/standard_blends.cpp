@@ -111,10 +111,6 @@ bool blendOrMissing(Standard s, const double* fractions, const double* nbp, int 
 
 }  // namespace
 
-void fillMissing(double* out, int m) {
-  for (int j = 0; j < m; ++j) out[j] = kMissing;
-}
-
 // Simple_spline, or Blend_Linear when the DistCurFit option is nonzero. A linear map
 // that refuses its queries (not-a-number) fails like the spline.
 bool mapThroughTransferTable(int g, const double* tg, const double* sg, int m,

@@ -16,13 +16,9 @@
 
 using qira::kMissing;
 using qira::kMissingIndex;
-using qira::visc::boundedCount;
-using qira::visc::inRange;
-using qira::visc::pairedBulkPoints;
+using namespace qira::visc;
 
 namespace {
-
-using qira::visc::at;
 
 // A private copy of the hypo curves that the characterization steps can read as k row
 // pointers of n values each (rows and values the handler lacks are missing).
@@ -53,9 +49,6 @@ class TrialCurves {
   std::vector<std::vector<double>> rows_;
   std::vector<double*> pointers_;
 };
-
-// True when a bulk calculation gave no usable value.
-bool noValue(double calc) { return !std::isfinite(calc) || calc == kMissing; }
 
 // Number of hypo curves the handler stores values for.
 int storedCurveCount(const ViscHandler& h) {
@@ -142,7 +135,7 @@ bool ViscHandler::ShiftBulkViscosity() {
       CurveSearch& s = search[at(j)];
       s.error = (meas - calc) / meas;
       const double previous = s.multiplier;
-      if (noValue(calc)) {
+      if (!qira::isUsable(calc)) {
         stalled = true;
       } else if (s.lower > 0 && s.upper < 10) {
         if (s.calcAtUpper - s.calcAtLower == 0)
@@ -198,7 +191,7 @@ bool ViscHandler::ShiftBulkViscosityOneMultiplier() {
     double error = 0.0;
     bool calculated = true;
     for (int j = 0; j < k && j < paired; ++j) {
-      calculated = calculated && !noValue(m_CalcBulkValues[at(j)]);
+      calculated = calculated && qira::isUsable(m_CalcBulkValues[at(j)]);
       error += std::fabs(m_CalcBulkValues[at(j)] - m_BulkValues[at(j)]);
     }
     // Without every calculated value, or with an error sum that is not a number, there

@@ -10,9 +10,7 @@
 
 using qira::kMissing;
 using qira::kMissingIndex;
-using qira::visc::inRange;
-using qira::visc::record;
-using qira::visc::valueAt;
+using namespace qira::visc;
 
 ViscHandler::ViscHandler()
     : m_CrudeConst{},
