@@ -21,6 +21,9 @@ double threePointValue(const double* x, const double* y, double xq);
 // Piecewise-linear interpolation with the end intervals extended; needs n >= 2.
 void linearInterpolate(int n, const double* x, const double* y, int m, const double* xq,
                        double* out);
+// The same, refusing (false, nothing written) queries of which one is not a number.
+bool linearMap(int n, const double* x, const double* y, int m, const double* xq,
+               double* out);
 
 // What one monotone interpolation did: Simple_spline evaluations, inserting passes,
 // knots inserted by kind, and restarts from the caller's knots when the room ran out.

@@ -193,6 +193,14 @@ void linearInterpolate(int n, const double* x, const double* y, int m, const dou
   }
 }
 
+bool linearMap(int n, const double* x, const double* y, int m, const double* xq,
+               double* out) {
+  for (int j = 0; j < m; ++j)
+    if (std::isnan(xq[j])) return false;
+  linearInterpolate(n, x, y, m, xq, out);
+  return true;
+}
+
 }  // namespace qira
 
 QIRA_C_BEGIN
@@ -218,12 +226,7 @@ QIRA_API bool Blend_Linear(int n, const double* x, const double* y, int m,
   if (n < 2 || !x || !y) return false;
   if (m < 1) return true;
   if (!xq || !out) return false;
-  for (int j = 0; j < m; ++j)
-    if (std::isnan(xq[j])) return false;
-  return qira::guarded(false, [&] {
-    qira::linearInterpolate(n, x, y, m, xq, out);
-    return true;
-  });
+  return qira::guarded(false, [&] { return qira::linearMap(n, x, y, m, xq, out); });
 }
 
 QIRA_C_END

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "QIRABlends.h"
-#include "QIRACurveFit.h"
 #include "distillation/blends.h"
 #include "distillation/conversions.h"
 #include "distillation/curve_tools.h"
@@ -115,7 +114,7 @@ bool blendOrMissing(Standard s, const double* fractions, const double* nbp, int 
 // that refuses its queries (not-a-number) fails like the spline.
 bool mapThroughTransferTable(int g, const double* tg, const double* sg, int m,
                              const double* tq, double* out) {
-  if (settings().distCurFitOption != 0) return Blend_Linear(g, tg, sg, m, tq, out);
+  if (settings().distCurFitOption != 0) return linearMap(g, tg, sg, m, tq, out);
   return simpleSpline(g, tg, sg, m, tq, out);
 }
 
