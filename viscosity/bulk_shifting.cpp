@@ -55,8 +55,9 @@ int storedCurveCount(const ViscHandler& h) {
   return boundedCount(h.m_NHypoCurves, h.m_HypoViscCrvs);
 }
 
-// Recalculates the bulk values from the trial curves (Refutas route) or from the thetas
-// last fitted (crude-oil correlation route); the result is not needed.
+// Recalculates the bulk values from the given curves (Refutas route; null: the handler's
+// own hypo curves) or from the thetas last fitted (crude-oil correlation route); the
+// result is not needed.
 void recalculate(ViscHandler& h, double** curves) {
   if (h.m_UseRefutas)
     h.GenerateBulkValuesRefutas(curves);
@@ -233,9 +234,6 @@ bool ViscHandler::ShiftBulkViscosityOneMultiplier() {
   // The thetas the last trial left may belong to a rejected multiplier: fit them to the
   // curves kept, so that the thetas, the curves and the bulk values agree.
   if (trialApplied) GenerateThetas(nullptr);
-  if (m_UseRefutas)
-    GenerateBulkValuesRefutas(nullptr);
-  else
-    GenerateBulkValuesZARIX();
+  recalculate(*this, nullptr);
   return true;
 }
