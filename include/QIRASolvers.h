@@ -54,11 +54,14 @@ class QIRA_API NRsolver {
  public:
   /** The singleton, created on first call and kept to the end of the process. */
   static NRsolver* Instance();
+  /** Destroys the solver (the singleton itself is kept to the end of the process). */
   ~NRsolver();
-  NRsolver& operator=(const NRsolver& other); /* copies all six fields */
+  /** Copies all six fields. */
+  NRsolver& operator=(const NRsolver& other);
 
   /** Stores the dimension n, a second count and two arrays (not read by any operation). */
   void InitNRsolver(int dimension, int secondCount, double* firstArray, double* secondArray);
+  /** Stores the two host callbacks, each a function taking one double* (see the class). */
   void SetCallbacks(void* variablesCallback, void* residualsCallback);
   /** F (n values) receives the residuals at x. */
   void ComputeRHS(double* x, double* F);
@@ -81,15 +84,23 @@ class QIRA_API NRsolver {
   void* m_ResidualsCallback;
 };
 
-/** The solver's entry points: each obtains the singleton (creating it if needed) and
- * forwards to the member of the same role. Qira_ComputeNewDelta returns nothing: a failed
- * solve leaves delta as it was. */
+/** @name The solver's entry points
+ * Each obtains the singleton (creating it if needed) and passes the call on to the
+ * member of the same role. */
+/** @{ */
+/** NRsolver::InitNRsolver on the singleton. */
 QIRA_API void Qira_InitializeNRsolver(int dimension, int secondCount, double* firstArray,
                                       double* secondArray);
+/** NRsolver::SetCallbacks on the singleton. */
 QIRA_API void Qira_SetCallbacks(void* variablesCallback, void* residualsCallback);
+/** NRsolver::ComputeRHS on the singleton. */
 QIRA_API void Qira_ComputeRHS(double* x, double* F);
+/** NRsolver::ComputeJacobian on the singleton. */
 QIRA_API void Qira_ComputeJacobian(double* x, double** J);
+/** NRsolver::ComputeNewDelta on the singleton; returns nothing: a failed solve leaves
+ * delta as it was. */
 QIRA_API void Qira_ComputeNewDelta(double** J, double* rhs, double* delta);
+/** @} */
 
 #endif /* __cplusplus */
 
