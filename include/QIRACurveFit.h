@@ -21,7 +21,8 @@ QIRA_C_BEGIN
 QIRA_API bool Simple_spline(int n, const double* x, const double* y, int m,
                             const double* xq, double* out);
 
-/** Evaluates the three points (x[0..2], y[0..2]) at xq by the quadratic through them,
+/** Evaluates the three points (x[0..2], y[0..2]) at xq by the Lagrange quadratic through
+ * them (each term's factors in the order of its denominator, as in Simple_spline),
  * falling back to the straight line through the two end points on the query's side when
  * the quadratic leaves it; coincident abscissae give a line or y[0]. Writes *out.
  * Returns true; false (nothing written) only for a null pointer. */

@@ -6,7 +6,8 @@
  * linear solves support at most 10 unknowns. They read the first index of the matrix as
  * the column: the system solved is sum_c A[c][r] x_c = b[r] for every r, so a host that
  * wants A x = b passes the transpose. Solves are Gauss-Jordan elimination with full
- * pivoting; a zero pivot is reported as a failed solve, never divided by.
+ * pivoting (Press, W.H. et al., Numerical Recipes, 2nd ed., 1992, section 2.1, gaussj); a
+ * zero pivot is reported as a failed solve, never divided by.
  */
 #ifndef QIRA_SOLVERS_H
 #define QIRA_SOLVERS_H
@@ -21,18 +22,29 @@ QIRA_C_BEGIN
  * nothing and returns true. */
 QIRA_API bool EquationSolver(double** A, double* b, double* x, int n);
 
-/** Roots of x^3 + a x^2 + b x + c = 0, coefficients = {a, b, c}. Returns 1 (roots[0] the
+/** Roots of x^3 + a x^2 + b x + c = 0, coefficients = {a, b, c}, in closed form: Cardano's
+ * formula when one root is real, the trigonometric form (Abramowitz, M. and Stegun,
+ * I.A., 1964, Handbook of Mathematical Functions, 3.8.2) when three are. The constants
+ * sqrt(3)/2, pi/2 and 2 pi/3 are used to seven decimals (0.8660254, 1.5707963,
+ * 2.0943951), so roots carry errors of about 1e-8 relative. Returns 1 (roots[0] the
  * real root, roots[1] and roots[2] the real and imaginary parts of the complex pair), 2
  * (roots[0] the single root, roots[1] = roots[2] the double root) or 3 (three real
  * roots). A not-a-number coefficient gives not-a-number roots with result 3. Returns 0,
  * writing nothing, for a null pointer. */
 QIRA_API int SolveCubicEq(double* roots, const double* coefficients);
 
-/** Standard normal cumulative distribution Phi(x), in [0, 1]; not-a-number for NaN. */
+/** Standard normal cumulative distribution Phi(x), in [0, 1]; not-a-number for NaN. The
+ * double-precision rational approximation of Hart, J.F. et al., 1968, Computer
+ * Approximations (Wiley), algorithm 5666, for |x| < 7.07106781186547 and a continued
+ * fraction beyond (0 beyond 37), in the arrangement of West, G., 2005, "Better
+ * approximations to cumulative normal functions", Wilmott Magazine, May 2005:70-76;
+ * accurate to double precision. */
 QIRA_API double ndtr(double x);
 
-/** Inverse of the standard normal distribution: x with Phi(x) ~ p (relative error about
- * 1e-9). -1.7014118346046923e38 for p <= 0, +1.7014118346046923e38 for p >= 1, and
+/** Inverse of the standard normal distribution: x with Phi(x) ~ p by the three-region
+ * rational approximation of Acklam, P.J. (2003, "An algorithm for computing the inverse
+ * normal cumulative distribution function"), without the refinement step: relative
+ * error about 1.15e-9. -1.7014118346046923e38 for p <= 0, +1.7014118346046923e38 for p >= 1, and
  * not-a-number for a not-a-number p. */
 QIRA_API double ndtri(double p);
 
