@@ -11,6 +11,8 @@
  * The ...Option functions use nine points when the D86 method setting is nonzero and
  * seven when it is 0, and extend their power-law segments beyond the correlation limits
  * when the constrain-range flag is on. A null array pointer gives the failure result.
+ * Round trips come back within about 1e-6 K, not to the last bit, where a difference
+ * lies just below a whole number of segment limits (constrain-range flag on).
  *
  * Source of API 3A1.1 and 3A3.1: API Technical Data Book - Petroleum Refining (6th ed.,
  * 1997), procedures 3A1.1 (ASTM D86 and TBP) and 3A3.1 (ASTM D2887 and TBP), the method
@@ -34,7 +36,9 @@
 QIRA_C_BEGIN
 
 /** Nine-point D86 -> nine-point TBP by API 3A1.1 (plain power law). False, nothing
- * written, unless the first seven D86 points increase strictly. */
+ * written, unless the first seven D86 points increase strictly. A 95 % or final point
+ * below the 90 % point, or a 50 % point at or below 0 F, gives true with not-a-number
+ * in the points it reaches. */
 QIRA_API bool API3A11_D86toTBP(double* tbp, const double* d86);
 
 /** Nine-point TBP -> nine-point D86 by API 3A1.1 (plain power law). False, nothing
@@ -59,8 +63,9 @@ QIRA_API bool API3A31_D2887toTBP(double* tbp, const double* d2887);
 QIRA_API bool API3A31_TBPtoD2887(const double* tbp, double* d2887);
 
 /** One TBP temperature t (kelvin) at yield y (fraction) to D86, returned in kelvin, from
- * the stream's nine-point TBP and D86 curves given in degrees Fahrenheit. -32767.0 for a
- * null curve or a not-a-number yield. */
+ * the stream's nine-point TBP and D86 curves given in degrees Fahrenheit, through the
+ * API 3A1.1 segment of the yield. -32767.0 for a null curve or a not-a-number yield; a
+ * temperature on the wrong side of its anchor point gives not-a-number. */
 QIRA_API double SingleTBPtoD86(const double* tbpF, const double* d86F, double t, double y);
 
 /** As SingleTBPtoD86 with nine- or seven-point curves (F) by the D86 method. */

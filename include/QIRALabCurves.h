@@ -117,7 +117,8 @@ QIRA_API void Blend_GetD1160Comp(int n, double* fractions, const double* temps,
  * component whose NBP lies inside, a linear part of one straddling a bound from its
  * neighbour, renormalised to sum to 1. A range that holds no material (a bound beyond
  * the far end of the NBP span, which leaves lower above upper, or shares that all come
- * out 0) gives total 0 and all shares 0 rather than a division by zero. False with
+ * out 0) gives total 0 and all shares 0 rather than a division by zero. Negative
+ * fractions that sum to 1 are accepted (a share can then be negative). False with
  * nothing written when the fractions do not sum to 1 within 1e-10, for null nbp,
  * fractions or total, n < 1, or values that are not numbers. */
 QIRA_API bool Blend_NBPTempBound(double upper, double lower, const double* nbp,

@@ -28,8 +28,8 @@ QIRA_API bool EquationSolver(double** A, double* b, double* x, int n);
  * sqrt(3)/2, pi/2 and 2 pi/3 are used to seven decimals (0.8660254, 1.5707963,
  * 2.0943951), so roots carry errors of about 1e-8 relative. Returns 1 (roots[0] the
  * real root, roots[1] and roots[2] the real and imaginary parts of the complex pair), 2
- * (roots[0] the single root, roots[1] = roots[2] the double root) or 3 (three real
- * roots). A not-a-number coefficient gives not-a-number roots with result 3. Returns 0,
+ * (roots[0] the single root, roots[1] = roots[2] the double root; also when the
+ * coefficients are so small that the discriminant underflows) or 3 (three real roots). A not-a-number coefficient gives not-a-number roots with result 3. Returns 0,
  * writing nothing, for a null pointer. */
 QIRA_API int SolveCubicEq(double* roots, const double* coefficients);
 
@@ -44,8 +44,8 @@ QIRA_API double ndtr(double x);
 /** Inverse of the standard normal distribution: x with Phi(x) ~ p by the three-region
  * rational approximation of Acklam, P.J. (2003, "An algorithm for computing the inverse
  * normal cumulative distribution function"), without the refinement step: relative
- * error about 1.15e-9. -1.7014118346046923e38 for p <= 0, +1.7014118346046923e38 for p >= 1, and
- * not-a-number for a not-a-number p. */
+ * error about 1.15e-9. -1.7014118346046923e38 for p <= 0, +1.7014118346046923e38 for
+ * p >= 1, and not-a-number for a not-a-number p. */
 QIRA_API double ndtri(double p);
 
 QIRA_C_END
@@ -57,7 +57,8 @@ QIRA_C_END
  * host callbacks. Both callbacks take one double* (n values) and their results are
  * ignored: the variables callback receives the point, the residuals callback then fills
  * the n residuals at that point. The callbacks and arrays stored are kept until stored
- * again; the host owns the iteration and calls from one thread at a time.
+ * again; the host owns the iteration and calls from one thread at a time, with arrays of
+ * the dimension it stored (shorter arrays cannot be detected).
  *
  * ComputeRHS and ComputeJacobian do nothing until a dimension of at least 1 and both
  * callbacks are stored, or when a host pointer is null. Method signatures stay

@@ -22,6 +22,10 @@
  * Indices are 0-based. An index outside the handler's arrays reads and writes nothing:
  * single-value getters then return -32767.0 (IsHypo: -32767), setters still return 1.
  * Null array arguments read and write nothing.
+ *
+ * Any call order is safe (characterize before filling, setters after characterizing,
+ * getters at any time): values not yet produced read -32767.0 or null. Handlers never
+ * deleted are kept until the process ends.
  */
 #ifndef QIRA_VISCHANDLES_H
 #define QIRA_VISCHANDLES_H
