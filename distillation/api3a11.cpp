@@ -106,23 +106,19 @@ bool tbpToD86BySetting(const double* tbp, double* d86) {
 QIRA_C_BEGIN
 
 QIRA_API bool API3A11_D86toTBP(double* tbp, const double* d86) {
-  if (!tbp || !d86) return false;
-  return qira::guarded(false, [&] { return qira::d86ToTbpPlain(tbp, d86); });
+  return qira::curveExport(qira::d86ToTbpPlain, tbp, d86);
 }
 
 QIRA_API bool API3A11_TBPtoD86(const double* tbp, double* d86) {
-  if (!tbp || !d86) return false;
-  return qira::guarded(false, [&] { return qira::tbpToD86Plain(tbp, d86); });
+  return qira::curveExport(qira::tbpToD86Plain, tbp, d86);
 }
 
 QIRA_API bool API3A11_D86toTBPOption(double* tbp, const double* d86) {
-  if (!tbp || !d86) return false;
-  return qira::guarded(false, [&] { return qira::d86ToTbpBySetting(tbp, d86); });
+  return qira::curveExport(qira::d86ToTbpBySetting, tbp, d86);
 }
 
 QIRA_API bool API3A11_TBPtoD86Option(const double* tbp, double* d86) {
-  if (!tbp || !d86) return false;
-  return qira::guarded(false, [&] { return qira::tbpToD86BySetting(tbp, d86); });
+  return qira::curveExport(qira::tbpToD86BySetting, tbp, d86);
 }
 
 QIRA_C_END

@@ -45,16 +45,17 @@ void tbpToD2887(const double* tbp, double* d2887) {
 QIRA_C_BEGIN
 
 QIRA_API bool API3A31_D2887toTBP(double* tbp, const double* d2887) {
-  if (!tbp || !d2887) return false;
-  return qira::guarded(false, [&] { return qira::d2887ToTbp(tbp, d2887); });
+  return qira::curveExport(qira::d2887ToTbp, tbp, d2887);
 }
 
+// No order check: true whenever both arrays are given.
 QIRA_API bool API3A31_TBPtoD2887(const double* tbp, double* d2887) {
-  if (!tbp || !d2887) return false;
-  return qira::guarded(false, [&] {
-    qira::tbpToD2887(tbp, d2887);
-    return true;
-  });
+  return qira::curveExport(
+      [](const double* t, double* d) {
+        qira::tbpToD2887(t, d);
+        return true;
+      },
+      tbp, d2887);
 }
 
 QIRA_C_END

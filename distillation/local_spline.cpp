@@ -207,10 +207,8 @@ QIRA_C_BEGIN
 
 QIRA_API bool Simple_spline(int n, const double* x, const double* y, int m,
                             const double* xq, double* out) {
-  if (n < 3 || !x || !y) return false;
-  if (m < 1) return true;
-  if (!xq || !out) return false;
-  return qira::guarded(false, [&] { return qira::simpleSpline(n, x, y, m, xq, out); });
+  return qira::tableExport(n, 3, x, y, m, xq, out,
+                           [&] { return qira::simpleSpline(n, x, y, m, xq, out); });
 }
 
 QIRA_API bool Blend_lstsqr(const double* x, const double* y, double xq, double* out) {
@@ -223,10 +221,8 @@ QIRA_API bool Blend_lstsqr(const double* x, const double* y, double xq, double* 
 
 QIRA_API bool Blend_Linear(int n, const double* x, const double* y, int m,
                            const double* xq, double* out) {
-  if (n < 2 || !x || !y) return false;
-  if (m < 1) return true;
-  if (!xq || !out) return false;
-  return qira::guarded(false, [&] { return qira::linearMap(n, x, y, m, xq, out); });
+  return qira::tableExport(n, 2, x, y, m, xq, out,
+                           [&] { return qira::linearMap(n, x, y, m, xq, out); });
 }
 
 QIRA_C_END
