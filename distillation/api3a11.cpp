@@ -42,8 +42,8 @@ struct D86Layout {
   int points;
   SegmentWalk walk;
 };
-constexpr D86Layout kNinePoint{kD86NinePoints, {4, kNinePointSteps, 8}};
-constexpr D86Layout kSevenPoint{kD86SevenPoints, {3, kSevenPointSteps, 6}};
+constexpr D86Layout kNinePoint{kD86NinePoints, walkOver(4, kNinePointSteps)};
+constexpr D86Layout kSevenPoint{kD86SevenPoints, walkOver(3, kSevenPointSteps)};
 
 const D86Layout& layout(bool ninePoint) { return ninePoint ? kNinePoint : kSevenPoint; }
 

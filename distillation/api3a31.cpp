@@ -15,7 +15,7 @@ constexpr SegmentStep kD2887Steps[] = {
     {2, 3, kD2887_30To50},  {1, 2, kD2887_10To30}, {0, 1, kD2887FirstTo10},
     {4, 3, kD2887_50To70},  {5, 4, kD2887_70To90}, {6, 5, kD2887_90To95},
     {7, 6, kD2887_95ToFinal}};
-constexpr SegmentWalk kD2887Walk{3, kD2887Steps, 7};
+constexpr SegmentWalk kD2887Walk = walkOver(3, kD2887Steps);
 
 // The 50 % points of D2887 and TBP are equal.
 double sameMidpoint(double f) { return f; }

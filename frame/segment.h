@@ -39,6 +39,12 @@ struct SegmentWalk {
   int stepCount;
 };
 
+// The walk over a whole step table.
+template <int N>
+constexpr SegmentWalk walkOver(int midpoint, const SegmentStep (&steps)[N]) {
+  return {midpoint, steps, N};
+}
+
 // Converts the curve in[] (F) into out[] (F) along the walk: out[mid] = midpoint(in[mid]),
 // then for each step out[reached] = out[from] - law(d) below the middle and
 // out[from] + law(d) above it, d being the positive-going difference in[] across the
