@@ -20,6 +20,9 @@ constexpr double kWaterDensity60F = 998.9993;  // kg/m3
 
 double kelvinWatsonCube(double kw) { return std::pow(kw / kCubeRoot18, 3); }
 
+// The MW factor of the boiling-point relation, 52.6 MW^0.45533 (K).
+double boilingPointMwFactor(double mw) { return 52.6 * std::pow(mw, 0.45533); }
+
 // Twu's reference n-alkane boiling point (rankine) as a function of theta = ln MW0, and
 // its derivative.
 double twuAlkaneExponential(double theta) {
@@ -70,8 +73,12 @@ double molecularWeightFromSgK(double sg, double kw) {
 }
 
 double specificGravityFromMwK(double mw, double kw) {
-  if (mw < 320) return std::pow(52.6 * std::pow(mw, 0.45533) / kelvinWatsonCube(kw), 0.39414);
+  if (mw < 320) return std::pow(boilingPointMwFactor(mw) / kelvinWatsonCube(kw), 0.39414);
   return std::pow(mw / (2.482e-7 * std::pow(kw, 8.7669)), 0.08895);
+}
+
+double boilingPointFromMwSg(double mw, double sg) {
+  return boilingPointMwFactor(mw) * std::pow(sg, 0.4628);
 }
 
 double katzFiroozabadiDensity(double tbKelvin) {

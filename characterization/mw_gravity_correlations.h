@@ -13,6 +13,9 @@ double molecularWeightFromSgK(double sg, double kw);
 // SG from MW and Kw: the inverse relation below MW 320, a heavy-end relation from 320 on.
 double specificGravityFromMwK(double mw, double kw);
 
+// Normal boiling point (K) from MW and SG: Tb = 52.6 MW^0.45533 SG^0.4628.
+double boilingPointFromMwSg(double mw, double sg);
+
 // Katz-Firoozabadi liquid density (kg/m3) from the normal boiling point (K).
 double katzFiroozabadiDensity(double tbKelvin);
 

@@ -10,9 +10,8 @@
 #include <limits>
 
 #include "QIRACharacterization.h"
-#include "QIRACurveFit.h"
-#include "QIRACutting.h"
 #include "characterization/mw_gravity_correlations.h"
+#include "distillation/curve_tools.h"
 #include "frame/boundary.h"
 #include "frame/missing.h"
 
@@ -29,7 +28,10 @@ constexpr int kMaxSeriesTerms = 101;
 
 using SliceTable = WhitsonSlices;
 
-// ln Gamma(a + 1) by Stirling's series, as the incomplete gamma series uses it.
+// ln Gamma(a + 1) by Stirling's series (Abramowitz and Stegun 6.1.37), as the
+// incomplete gamma series uses it. The constants are deliberately the ten-digit
+// roundings of ln(2 pi)/2, 1/12, 1/288, 139/51840 and 571/2488320 used by the
+// characterization; the exact values would move every slice fraction.
 double stirlingLnGammaPlusOne(double a) {
   return (a + 0.5) * std::log(a) - a + 0.918938534 +
          std::log(1 + 0.0833333333 / a + 0.0034722222 / (a * a) -
@@ -135,10 +137,10 @@ bool buildCumulativeCurve(SliceTable& s) {
   for (int i = 1; i <= s.count; ++i) s.z[i] = s.z[i] * 100 / sum;
   for (int i = 2; i <= s.count; ++i) s.z[i] = s.z[i - 1] + s.z[i];
   s.z[0] = 0;
-  Blend_lstsqr(&s.z[1], &s.mw[1], 0.0, &s.mw[0]);
-  Blend_lstsqr(&s.z[1], &s.sg[1], 0.0, &s.sg[0]);
+  s.mw[0] = threePointValue(&s.z[1], &s.mw[1], 0.0);
+  s.sg[0] = threePointValue(&s.z[1], &s.sg[1], 0.0);
   for (int i = 0; i <= s.count; ++i) {
-    s.tb[i] = 52.6 * std::pow(s.mw[i], 0.45533) * std::pow(s.sg[i], 0.4628);
+    s.tb[i] = boilingPointFromMwSg(s.mw[i], s.sg[i]);
     s.z[i] /= 100;
   }
   return allFinite(s.tb.data(), s.count + 1);
@@ -224,16 +226,20 @@ bool whitsonSplit(int nc, double* fractions, double* mws, double* densities,
   SliceTable s;
   if (!whitsonSliceCurve(mw, sg, kw, eta, s)) return false;
 
+  // The slice curve has at least four points with finite boiling points, and the NBPs
+  // were checked by the export; only the cumulative fractions still need the cutter's
+  // test for finite values.
   const int points = s.count + 1;
-  if (Blend_GetCompFromTBP(s.tb.data(), s.z.data(), points, nbps, fractions, nc)) {
+  if (allFinite(s.z.data(), points) &&
+      compositionFromTbp(s.tb.data(), s.z.data(), points, nbps, fractions, nc)) {
     double sum = 0;
     for (int i = 0; i < nc; ++i) sum += fractions[i];
     if (sum > 0)
       for (int i = 0; i < nc; ++i) fractions[i] /= sum;
   }
-  Simple_spline(points, s.tb.data(), s.mw.data(), nc, nbps, mws);
+  simpleSpline(points, s.tb.data(), s.mw.data(), nc, nbps, mws);
   for (int i = 0; i < points; ++i) s.sg[i] *= 1000;
-  Simple_spline(points, s.tb.data(), s.sg.data(), nc, nbps, densities);
+  simpleSpline(points, s.tb.data(), s.sg.data(), nc, nbps, densities);
   return true;
 }
 

@@ -18,93 +18,57 @@ namespace qira {
 
 namespace {
 
-// One segment's difference law: standard-curve difference <-> TBP difference (F).
-using SegmentLaw = double (*)(const ConversionSegment&, double);
-
 double plainToTbp(const ConversionSegment& s, double d) { return s.a * std::pow(d, s.b); }
 double plainFromTbp(const ConversionSegment& s, double t) {
   return std::pow(t / s.a, 1.0 / s.b);
 }
 
-const ConversionSegment& seg(Api3A11Segment which) { return kApi3A11Segments[which]; }
-
 // A TBP 50 % point at or below this (F) cannot be taken back to D86.
 constexpr double kLowestTbpMidpointF = 1e-6;
 
-// Nine points: IBP 0, 5 % 1, 10 % 2, 30 % 3, 50 % 4, 70 % 5, 90 % 6, 95 % 7, FBP 8.
-bool d86ToTbpNine(double* tbp, const double* d86, SegmentLaw toTbp) {
-  double D[kD86NinePoints], T[kD86NinePoints];
-  curveToFahrenheit(d86, D, kD86NinePoints);
-  if (!strictlyIncreasing(D, 7)) return false;  // 95 % and final point not checked
-  T[4] = d86MidpointToTbp(D[4]);
-  T[3] = T[4] - toTbp(seg(kD86_30To50), D[4] - D[3]);
-  T[2] = T[3] - toTbp(seg(kD86_10To30), D[3] - D[2]);
-  T[1] = T[2] - toTbp(seg(kD86InitialTo10), D[2] - D[1]);
-  T[0] = T[2] - toTbp(seg(kD86InitialTo10), D[2] - D[0]);
-  T[5] = T[4] + toTbp(seg(kD86_50To70), D[5] - D[4]);
-  T[6] = T[5] + toTbp(seg(kD86_70To90), D[6] - D[5]);
-  T[7] = T[6] + toTbp(seg(kD86_90ToFinal), D[7] - D[6]);
-  T[8] = T[6] + toTbp(seg(kD86_90ToFinal), D[8] - D[6]);
-  curveToKelvin(T, tbp, kD86NinePoints);
-  return true;
-}
-
+// Nine points: IBP 0, 5 % 1, 10 % 2, 30 % 3, 50 % 4, 70 % 5, 90 % 6, 95 % 7, FBP 8. The
+// 5 % and initial points are both reached from the 10 % point, the 95 % and final
+// points both from the 90 % point.
+constexpr SegmentStep kNinePointSteps[] = {
+    {3, 4, kD86_30To50},     {2, 3, kD86_10To30},    {1, 2, kD86InitialTo10},
+    {0, 2, kD86InitialTo10}, {5, 4, kD86_50To70},    {6, 5, kD86_70To90},
+    {7, 6, kD86_90ToFinal},  {8, 6, kD86_90ToFinal}};
 // Seven points: IBP 0, 10 % 1, 30 % 2, 50 % 3, 70 % 4, 90 % 5, FBP 6.
-bool d86ToTbpSeven(double* tbp, const double* d86) {
-  double D[kD86SevenPoints], T[kD86SevenPoints];
-  curveToFahrenheit(d86, D, kD86SevenPoints);
-  if (!strictlyIncreasing(D, kD86SevenPoints)) return false;
-  T[3] = d86MidpointToTbp(D[3]);
-  T[2] = T[3] - ToTbpDifference(seg(kD86_30To50), D[3] - D[2]);
-  T[1] = T[2] - ToTbpDifference(seg(kD86_10To30), D[2] - D[1]);
-  T[0] = T[1] - ToTbpDifference(seg(kD86InitialTo10), D[1] - D[0]);
-  T[4] = T[3] + ToTbpDifference(seg(kD86_50To70), D[4] - D[3]);
-  T[5] = T[4] + ToTbpDifference(seg(kD86_70To90), D[5] - D[4]);
-  T[6] = T[5] + ToTbpDifference(seg(kD86_90ToFinal), D[6] - D[5]);
-  curveToKelvin(T, tbp, kD86SevenPoints);
+constexpr SegmentStep kSevenPointSteps[] = {
+    {2, 3, kD86_30To50}, {1, 2, kD86_10To30}, {0, 1, kD86InitialTo10},
+    {4, 3, kD86_50To70}, {5, 4, kD86_70To90}, {6, 5, kD86_90ToFinal}};
+
+struct D86Layout {
+  int points;
+  SegmentWalk walk;
+};
+constexpr D86Layout kNinePoint{kD86NinePoints, walkOver(4, kNinePointSteps)};
+constexpr D86Layout kSevenPoint{kD86SevenPoints, walkOver(3, kSevenPointSteps)};
+
+const D86Layout& layout(bool ninePoint) { return ninePoint ? kNinePoint : kSevenPoint; }
+
+bool d86ToTbp(double* tbp, const double* d86, const D86Layout& l, SegmentLaw toTbp) {
+  double D[kD86NinePoints], T[kD86NinePoints];
+  curveToFahrenheit(d86, D, l.points);
+  // The first seven points: on nine points the 95 % and final points are not checked.
+  if (!strictlyIncreasing(D, 7)) return false;
+  walkSegments(l.walk, kApi3A11Segments, d86MidpointToTbp, toTbp, D, T);
+  curveToKelvin(T, tbp, l.points);
   return true;
 }
 
-// Order check and 50 % check of a TBP curve going to D86. On an unusable 50 % point
-// every one of the n output points gets the missing-value marker.
-bool tbpUsableForD86(const double* T, int midpoint, double* d86, int n) {
-  if (!nonDecreasing(T, 7)) return false;  // equal neighbours accepted
-  if (!(T[midpoint] > kLowestTbpMidpointF)) {
-    for (int i = 0; i < n; ++i) d86[i] = kMissing;
+// Order check (equal neighbours accepted) and 50 % check of a TBP curve going to D86.
+// On an unusable 50 % point every output point gets the missing-value marker.
+bool tbpToD86(const double* tbp, double* d86, const D86Layout& l, SegmentLaw fromTbp) {
+  double T[kD86NinePoints], D[kD86NinePoints];
+  curveToFahrenheit(tbp, T, l.points);
+  if (!nonDecreasing(T, 7)) return false;
+  if (!(T[l.walk.midpoint] > kLowestTbpMidpointF)) {
+    fillMissing(d86, l.points);
     return false;
   }
-  return true;
-}
-
-bool tbpToD86Nine(const double* tbp, double* d86, SegmentLaw fromTbp) {
-  double T[kD86NinePoints], D[kD86NinePoints];
-  curveToFahrenheit(tbp, T, kD86NinePoints);
-  if (!tbpUsableForD86(T, 4, d86, kD86NinePoints)) return false;
-  D[4] = tbpMidpointToD86(T[4]);
-  D[3] = D[4] - fromTbp(seg(kD86_30To50), T[4] - T[3]);
-  D[2] = D[3] - fromTbp(seg(kD86_10To30), T[3] - T[2]);
-  D[1] = D[2] - fromTbp(seg(kD86InitialTo10), T[2] - T[1]);
-  D[0] = D[2] - fromTbp(seg(kD86InitialTo10), T[2] - T[0]);
-  D[5] = D[4] + fromTbp(seg(kD86_50To70), T[5] - T[4]);
-  D[6] = D[5] + fromTbp(seg(kD86_70To90), T[6] - T[5]);
-  D[7] = D[6] + fromTbp(seg(kD86_90ToFinal), T[7] - T[6]);
-  D[8] = D[6] + fromTbp(seg(kD86_90ToFinal), T[8] - T[6]);
-  curveToKelvin(D, d86, kD86NinePoints);
-  return true;
-}
-
-bool tbpToD86Seven(const double* tbp, double* d86) {
-  double T[kD86SevenPoints], D[kD86SevenPoints];
-  curveToFahrenheit(tbp, T, kD86SevenPoints);
-  if (!tbpUsableForD86(T, 3, d86, kD86SevenPoints)) return false;
-  D[3] = tbpMidpointToD86(T[3]);
-  D[2] = D[3] - FromTbpDifference(seg(kD86_30To50), T[3] - T[2]);
-  D[1] = D[2] - FromTbpDifference(seg(kD86_10To30), T[2] - T[1]);
-  D[0] = D[1] - FromTbpDifference(seg(kD86InitialTo10), T[1] - T[0]);
-  D[4] = D[3] + FromTbpDifference(seg(kD86_50To70), T[4] - T[3]);
-  D[5] = D[4] + FromTbpDifference(seg(kD86_70To90), T[5] - T[4]);
-  D[6] = D[5] + FromTbpDifference(seg(kD86_90ToFinal), T[6] - T[5]);
-  curveToKelvin(D, d86, kD86SevenPoints);
+  walkSegments(l.walk, kApi3A11Segments, tbpMidpointToD86, fromTbp, T, D);
+  curveToKelvin(D, d86, l.points);
   return true;
 }
 
@@ -114,19 +78,19 @@ double d86MidpointToTbp(double d86F) { return 0.8718 * std::pow(d86F, 1.0258); }
 double tbpMidpointToD86(double tbpF) { return std::pow(tbpF / 0.8718, 0.9748488984207447); }
 
 bool d86ToTbpPlain(double* tbp, const double* d86) {
-  return d86ToTbpNine(tbp, d86, plainToTbp);
+  return d86ToTbp(tbp, d86, kNinePoint, plainToTbp);
 }
 
 bool tbpToD86Plain(const double* tbp, double* d86) {
-  return tbpToD86Nine(tbp, d86, plainFromTbp);
+  return tbpToD86(tbp, d86, kNinePoint, plainFromTbp);
 }
 
 bool d86ToTbpExtended(double* tbp, const double* d86, bool ninePoint) {
-  return ninePoint ? d86ToTbpNine(tbp, d86, ToTbpDifference) : d86ToTbpSeven(tbp, d86);
+  return d86ToTbp(tbp, d86, layout(ninePoint), ToTbpDifference);
 }
 
 bool tbpToD86Extended(const double* tbp, double* d86, bool ninePoint) {
-  return ninePoint ? tbpToD86Nine(tbp, d86, FromTbpDifference) : tbpToD86Seven(tbp, d86);
+  return tbpToD86(tbp, d86, layout(ninePoint), FromTbpDifference);
 }
 
 bool d86ToTbpBySetting(double* tbp, const double* d86) {
@@ -142,23 +106,19 @@ bool tbpToD86BySetting(const double* tbp, double* d86) {
 QIRA_C_BEGIN
 
 QIRA_API bool API3A11_D86toTBP(double* tbp, const double* d86) {
-  if (!tbp || !d86) return false;
-  return qira::guarded(false, [&] { return qira::d86ToTbpPlain(tbp, d86); });
+  return qira::curveExport(qira::d86ToTbpPlain, tbp, d86);
 }
 
 QIRA_API bool API3A11_TBPtoD86(const double* tbp, double* d86) {
-  if (!tbp || !d86) return false;
-  return qira::guarded(false, [&] { return qira::tbpToD86Plain(tbp, d86); });
+  return qira::curveExport(qira::tbpToD86Plain, tbp, d86);
 }
 
 QIRA_API bool API3A11_D86toTBPOption(double* tbp, const double* d86) {
-  if (!tbp || !d86) return false;
-  return qira::guarded(false, [&] { return qira::d86ToTbpBySetting(tbp, d86); });
+  return qira::curveExport(qira::d86ToTbpBySetting, tbp, d86);
 }
 
 QIRA_API bool API3A11_TBPtoD86Option(const double* tbp, double* d86) {
-  if (!tbp || !d86) return false;
-  return qira::guarded(false, [&] { return qira::tbpToD86BySetting(tbp, d86); });
+  return qira::curveExport(qira::tbpToD86BySetting, tbp, d86);
 }
 
 QIRA_C_END

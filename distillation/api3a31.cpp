@@ -9,7 +9,17 @@
 namespace qira {
 
 namespace {
-const ConversionSegment& seg(Api3A31Segment which) { return kApi3A31Segments[which]; }
+
+// From the 50 % point outwards, one neighbour at a time.
+constexpr SegmentStep kD2887Steps[] = {
+    {2, 3, kD2887_30To50},  {1, 2, kD2887_10To30}, {0, 1, kD2887FirstTo10},
+    {4, 3, kD2887_50To70},  {5, 4, kD2887_70To90}, {6, 5, kD2887_90To95},
+    {7, 6, kD2887_95ToFinal}};
+constexpr SegmentWalk kD2887Walk = walkOver(3, kD2887Steps);
+
+// The 50 % points of D2887 and TBP are equal.
+double sameMidpoint(double f) { return f; }
+
 }  // namespace
 
 bool d2887ToTbp(double* tbp, const double* d2887) {
@@ -18,14 +28,7 @@ bool d2887ToTbp(double* tbp, const double* d2887) {
   if (!nonDecreasing(d2887, 7)) return false;
   double S[kD2887Points], T[kD2887Points];
   curveToFahrenheit(d2887, S, kD2887Points);
-  T[3] = S[3];
-  T[2] = T[3] - ToTbpDifference(seg(kD2887_30To50), S[3] - S[2]);
-  T[1] = T[2] - ToTbpDifference(seg(kD2887_10To30), S[2] - S[1]);
-  T[0] = T[1] - ToTbpDifference(seg(kD2887FirstTo10), S[1] - S[0]);
-  T[4] = T[3] + ToTbpDifference(seg(kD2887_50To70), S[4] - S[3]);
-  T[5] = T[4] + ToTbpDifference(seg(kD2887_70To90), S[5] - S[4]);
-  T[6] = T[5] + ToTbpDifference(seg(kD2887_90To95), S[6] - S[5]);
-  T[7] = T[6] + ToTbpDifference(seg(kD2887_95ToFinal), S[7] - S[6]);
+  walkSegments(kD2887Walk, kApi3A31Segments, sameMidpoint, ToTbpDifference, S, T);
   curveToKelvin(T, tbp, kD2887Points);
   return true;
 }
@@ -33,14 +36,7 @@ bool d2887ToTbp(double* tbp, const double* d2887) {
 void tbpToD2887(const double* tbp, double* d2887) {
   double T[kD2887Points], S[kD2887Points];
   curveToFahrenheit(tbp, T, kD2887Points);
-  S[3] = T[3];
-  S[2] = S[3] - FromTbpDifference(seg(kD2887_30To50), T[3] - T[2]);
-  S[1] = S[2] - FromTbpDifference(seg(kD2887_10To30), T[2] - T[1]);
-  S[0] = S[1] - FromTbpDifference(seg(kD2887FirstTo10), T[1] - T[0]);
-  S[4] = S[3] + FromTbpDifference(seg(kD2887_50To70), T[4] - T[3]);
-  S[5] = S[4] + FromTbpDifference(seg(kD2887_70To90), T[5] - T[4]);
-  S[6] = S[5] + FromTbpDifference(seg(kD2887_90To95), T[6] - T[5]);
-  S[7] = S[6] + FromTbpDifference(seg(kD2887_95ToFinal), T[7] - T[6]);
+  walkSegments(kD2887Walk, kApi3A31Segments, sameMidpoint, FromTbpDifference, T, S);
   curveToKelvin(S, d2887, kD2887Points);
 }
 
@@ -49,16 +45,17 @@ void tbpToD2887(const double* tbp, double* d2887) {
 QIRA_C_BEGIN
 
 QIRA_API bool API3A31_D2887toTBP(double* tbp, const double* d2887) {
-  if (!tbp || !d2887) return false;
-  return qira::guarded(false, [&] { return qira::d2887ToTbp(tbp, d2887); });
+  return qira::curveExport(qira::d2887ToTbp, tbp, d2887);
 }
 
+// No order check: true whenever both arrays are given.
 QIRA_API bool API3A31_TBPtoD2887(const double* tbp, double* d2887) {
-  if (!tbp || !d2887) return false;
-  return qira::guarded(false, [&] {
-    qira::tbpToD2887(tbp, d2887);
-    return true;
-  });
+  return qira::curveExport(
+      [](const double* t, double* d) {
+        qira::tbpToD2887(t, d);
+        return true;
+      },
+      tbp, d2887);
 }
 
 QIRA_C_END

@@ -30,9 +30,6 @@ bool blendTbp(const double* fractions, const double* nbp, int n, double* tbp,
 // curve at several yield sets builds the list once.
 bool readBlendPoints(const BlendPoints& p, double* tbp, double* yields, int m);
 
-// Writes -32767.0 into the m outputs of a failed blend.
-void fillMissing(double* out, int m);
-
 // Maps TBP temperatures tq[m] through the transfer table (tg[g] TBP, sg[g] standard):
 // Simple_spline, or Blend_Linear when the DistCurFit option is nonzero. False when the
 // map fails (the outputs are then not all written).

@@ -3,10 +3,19 @@
 // caller passes valid arrays of the stated lengths. Curves are in kelvin unless stated.
 #pragma once
 
+#include "frame/boundary.h"
 #include "frame/segment.h"
 #include "frame/units.h"
 
 namespace qira {
+
+// The shell of the whole-curve conversions' exports: false for a null array, else the
+// kernel's verdict on (a, b), false should it throw.
+template <typename Kernel, typename A, typename B>
+bool curveExport(Kernel kernel, A* a, B* b) {
+  if (!a || !b) return false;
+  return guarded(false, [&] { return kernel(a, b); });
+}
 
 // Curve sizes of each standard.
 constexpr int kD86NinePoints = 9;

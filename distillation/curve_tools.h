@@ -6,7 +6,22 @@
 // false; no queries write nothing).
 #pragma once
 
+#include "frame/boundary.h"
+
 namespace qira {
+
+// The shell of the table interpolators' exports (Simple_spline, Blend_Linear,
+// Blend_spline): false for fewer than minPoints knots or a null table; true with nothing
+// written for no queries; false for a null query or result array; else the body, with
+// any exception turned into false.
+template <typename Body>
+bool tableExport(int n, int minPoints, const double* x, const double* y, int m,
+                 const double* xq, const double* out, Body&& body) {
+  if (n < minPoints || !x || !y) return false;
+  if (m < 1) return true;
+  if (!xq || !out) return false;
+  return guarded(false, body);
+}
 
 // ---- Local curve fitting -------------------------------------------------------------
 
@@ -21,6 +36,9 @@ double threePointValue(const double* x, const double* y, double xq);
 // Piecewise-linear interpolation with the end intervals extended; needs n >= 2.
 void linearInterpolate(int n, const double* x, const double* y, int m, const double* xq,
                        double* out);
+// The same, refusing (false, nothing written) queries of which one is not a number.
+bool linearMap(int n, const double* x, const double* y, int m, const double* xq,
+               double* out);
 
 // What one monotone interpolation did: Simple_spline evaluations, inserting passes,
 // knots inserted by kind, and restarts from the caller's knots when the room ran out.

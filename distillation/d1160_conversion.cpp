@@ -66,13 +66,11 @@ bool d1160ToTbp(double* tbp, const double* d1160) {
 QIRA_C_BEGIN
 
 QIRA_API bool Blend_TBPtoD1160(const double* tbp, double* d1160) {
-  if (!tbp || !d1160) return false;
-  return qira::guarded(false, [&] { return qira::tbpToD1160(tbp, d1160); });
+  return qira::curveExport(qira::tbpToD1160, tbp, d1160);
 }
 
 QIRA_API bool Blend_D1160toTBP(double* tbp, const double* d1160) {
-  if (!tbp || !d1160) return false;
-  return qira::guarded(false, [&] { return qira::d1160ToTbp(tbp, d1160); });
+  return qira::curveExport(qira::d1160ToTbp, tbp, d1160);
 }
 
 QIRA_C_END

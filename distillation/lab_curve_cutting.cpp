@@ -1,6 +1,7 @@
 // Laboratory-curve cutting: a measured D86, D2887 or D1160 curve is read at its
 // standard's fixed fractions, the readings are converted to TBP, and that TBP curve is
 // cut at the host's pseudo-component NBPs on the probability scale.
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -27,24 +28,26 @@ bool readLaboratoryCurve(int n, const double* fractions, const double* temps,
   return allFinite(readings, count);
 }
 
-void markMissing(double* tbp, int count) {
-  for (int i = 0; i < count; ++i) tbp[i] = kMissing;
-}
-
 // A TBP curve the cutter may use: every entry produced and finite.
 bool completeCurve(const std::vector<double>& tbp) {
   for (double t : tbp)
-    if (isMissing(t) || !std::isfinite(t)) return false;
+    if (!isUsable(t)) return false;
   return true;
 }
 
+// The two D86 readings: the nine points by the plain API 3A1.1 law, or the layout of the
+// D86 method setting with the segment extension (the ...Option form).
+enum class D86Reading { kPlainNinePoints, kExtendedBySetting };
+
 int readD86Layout(int n, const double* fractions, const double* temps, double* tbp,
-                  double* fractionsOut, bool ninePoint, bool extended) {
+                  double* fractionsOut, D86Reading reading) {
+  const bool extended = reading == D86Reading::kExtendedBySetting;
+  const bool ninePoint = !extended || ninePointD86();
   const int count = ninePoint ? kD86NinePoints : kD86SevenPoints;
   writeD86Grid(fractionsOut, ninePoint);
   double readings[kD86NinePoints];
   if (!readLaboratoryCurve(n, fractions, temps, fractionsOut, count, readings)) {
-    markMissing(tbp, count);
+    fillMissing(tbp, count);
     return count;
   }
   // A refused conversion writes nothing, as the conversion itself does.
@@ -55,13 +58,19 @@ int readD86Layout(int n, const double* fractions, const double* temps, double* t
   return count;
 }
 
-// Reader, curve length and clamp of one laboratory standard.
+// The reader of one laboratory standard: writes the TBP curve and its fractions and
+// returns its point count.
 using Reader = int (*)(int, const double*, const double*, double*, double*);
 
-void cutThroughReader(Reader read, int count, int n, const double* fractions,
-                      const double* temps, const double* cuts, double* out, int nc) {
-  std::vector<double> tbp(count, kMissing), at(count, kMissing);
-  read(n, fractions, temps, tbp.data(), at.data());
+// Room for the longest curve a reader writes: the nine D86 points, or the four D1160
+// base points and every one of the n input points.
+int readerCapacity(int n) { return std::max(kD86NinePoints, kD1160BasePoints + n); }
+
+void cutThroughReader(Reader read, int n, const double* fractions, const double* temps,
+                      const double* cuts, double* out, int nc) {
+  std::vector<double> tbp(readerCapacity(n), kMissing), at(readerCapacity(n), kMissing);
+  const int count = read(n, fractions, temps, tbp.data(), at.data());
+  tbp.resize(count);
   if (!completeCurve(tbp)) return;  // the caller's output keeps its contents
   compositionFromTbp(tbp.data(), at.data(), count, cuts, out, nc);
 }
@@ -70,12 +79,13 @@ void cutThroughReader(Reader read, int count, int n, const double* fractions,
 
 int readD86AsTbp(int n, const double* fractions, const double* temps, double* tbp,
                  double* fractionsOut) {
-  return readD86Layout(n, fractions, temps, tbp, fractionsOut, true, false);
+  return readD86Layout(n, fractions, temps, tbp, fractionsOut, D86Reading::kPlainNinePoints);
 }
 
 int readD86AsTbpOption(int n, const double* fractions, const double* temps, double* tbp,
                        double* fractionsOut) {
-  return readD86Layout(n, fractions, temps, tbp, fractionsOut, ninePointD86(), true);
+  return readD86Layout(n, fractions, temps, tbp, fractionsOut,
+                       D86Reading::kExtendedBySetting);
 }
 
 int readD2887AsTbp(int n, const double* fractions, const double* temps, double* tbp,
@@ -83,7 +93,7 @@ int readD2887AsTbp(int n, const double* fractions, const double* temps, double* 
   writeD2887Grid(fractionsOut);
   double readings[kD2887Points];
   if (!readLaboratoryCurve(n, fractions, temps, fractionsOut, kD2887Points, readings)) {
-    markMissing(tbp, kD2887Points);
+    fillMissing(tbp, kD2887Points);
     return kD2887Points;
   }
   if (settings().d2887Option == 1)
@@ -104,7 +114,7 @@ int readD1160AsTbp(int n, const double* fractions, const double* temps, double* 
   if (!readLaboratoryCurve(n, fractions, temps, fractionsOut, kD1160BasePoints,
                            readings) ||
       !d1160ToTbp(tbp, readings))
-    markMissing(tbp, kD1160BasePoints);
+    fillMissing(tbp, kD1160BasePoints);
   int count = kD1160BasePoints;
   for (int i = 0; i < n; ++i) {
     if (fractions[i] > kD1160UpperYield) {
@@ -118,14 +128,13 @@ int readD1160AsTbp(int n, const double* fractions, const double* temps, double* 
 
 void cutD86Curve(int n, double* fractions, const double* temps, const double* cuts,
                  double* out, int nc) {
-  cutThroughReader(readD86AsTbp, kD86NinePoints, n, fractions, temps, cuts, out, nc);
+  cutThroughReader(readD86AsTbp, n, fractions, temps, cuts, out, nc);
 }
 
 void cutD86CurveOption(int n, double* fractions, const double* temps, const double* cuts,
                        double* out, int nc) {
   clampRequestedYields(fractions, n);
-  cutThroughReader(readD86AsTbpOption, d86PointsBySetting(), n, fractions, temps, cuts,
-                   out, nc);
+  cutThroughReader(readD86AsTbpOption, n, fractions, temps, cuts, out, nc);
 }
 
 // Any nonzero D2887 option cuts the caller's curve directly as a TBP curve.
@@ -136,14 +145,13 @@ void cutD2887Curve(int n, double* fractions, const double* temps, const double* 
     compositionFromTbp(temps, fractions, n, cuts, out, nc);
     return;
   }
-  cutThroughReader(readD2887AsTbp, kD2887Points, n, fractions, temps, cuts, out, nc);
+  cutThroughReader(readD2887AsTbp, n, fractions, temps, cuts, out, nc);
 }
 
 void cutD1160Curve(int n, double* fractions, const double* temps, const double* cuts,
                    double* out, int nc) {
   clampRequestedYields(fractions, n);
-  cutThroughReader(readD1160AsTbp, d1160CurvePoints(n, fractions), n, fractions, temps,
-                   cuts, out, nc);
+  cutThroughReader(readD1160AsTbp, n, fractions, temps, cuts, out, nc);
 }
 
 }  // namespace qira

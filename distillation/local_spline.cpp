@@ -32,16 +32,33 @@ double slopeRatio(const double* x, const double* y, int s) {
          (y[s + 2] - y[s + 1]);
 }
 
+// The three Lagrange denominators of points p .. p + 2, each a product of two gaps.
+struct QuadraticDenominators {
+  double d0, d1, d2;
+};
+
+QuadraticDenominators quadraticDenominators(const double* x, int p) {
+  return {(x[p] - x[p + 1]) * (x[p] - x[p + 2]), (x[p + 1] - x[p + 2]) * (x[p + 1] - x[p]),
+          (x[p + 2] - x[p + 1]) * (x[p + 2] - x[p])};
+}
+
+// The Lagrange quadratic through points p .. p + 2 at xq. The factors of each term are
+// taken in the order of its denominator (the nearer following point first); rounding
+// depends on that order, and the three-point value and the bracket quadratic share it.
+double lagrangeQuadratic(const double* x, const double* y, int p, double xq,
+                         const QuadraticDenominators& d) {
+  return y[p] * (xq - x[p + 1]) * (xq - x[p + 2]) / d.d0 +
+         y[p + 1] * (xq - x[p + 2]) * (xq - x[p]) / d.d1 +
+         y[p + 2] * (xq - x[p + 1]) * (xq - x[p]) / d.d2;
+}
+
 // Lagrange quadratic through points p .. p + 2, or the chord when a denominator is
 // below 1e-20 in magnitude.
 double quadraticOrChord(const double* x, const double* y, int p, double xq, double lin) {
-  const double d0 = (x[p] - x[p + 1]) * (x[p] - x[p + 2]);
-  const double d1 = (x[p + 1] - x[p + 2]) * (x[p + 1] - x[p]);
-  const double d2 = (x[p + 2] - x[p + 1]) * (x[p + 2] - x[p]);
-  if (std::fabs(d0) < 1e-20 || std::fabs(d1) < 1e-20 || std::fabs(d2) < 1e-20) return lin;
-  return y[p] * (xq - x[p + 1]) * (xq - x[p + 2]) / d0 +
-         y[p + 1] * (xq - x[p + 2]) * (xq - x[p]) / d1 +
-         y[p + 2] * (xq - x[p + 1]) * (xq - x[p]) / d2;
+  const QuadraticDenominators d = quadraticDenominators(x, p);
+  if (std::fabs(d.d0) < 1e-20 || std::fabs(d.d1) < 1e-20 || std::fabs(d.d2) < 1e-20)
+    return lin;
+  return lagrangeQuadratic(x, y, p, xq, d);
 }
 
 // Lagrange cubic through points s .. s + 3, leaving out pairs of abscissae within 1e-6.
@@ -118,9 +135,7 @@ double threePointValue(const double* x, const double* y, double xq) {
                               d01 * d12 == 0.0 || d02 * d12 == 0.0))
     return v;
 
-  const double q = y[0] * (xq - x[1]) * (xq - x[2]) / (d01 * d02) +
-                   y[1] * (xq - x[0]) * (xq - x[2]) / (-d01 * d12) +
-                   y[2] * (xq - x[0]) * (xq - x[1]) / (d02 * d12);
+  const double q = lagrangeQuadratic(x, y, 0, xq, quadraticDenominators(x, 0));
   double out = q;
   double line = q;
   if (xq < x[0])
@@ -178,16 +193,22 @@ void linearInterpolate(int n, const double* x, const double* y, int m, const dou
   }
 }
 
+bool linearMap(int n, const double* x, const double* y, int m, const double* xq,
+               double* out) {
+  for (int j = 0; j < m; ++j)
+    if (std::isnan(xq[j])) return false;
+  linearInterpolate(n, x, y, m, xq, out);
+  return true;
+}
+
 }  // namespace qira
 
 QIRA_C_BEGIN
 
 QIRA_API bool Simple_spline(int n, const double* x, const double* y, int m,
                             const double* xq, double* out) {
-  if (n < 3 || !x || !y) return false;
-  if (m < 1) return true;
-  if (!xq || !out) return false;
-  return qira::guarded(false, [&] { return qira::simpleSpline(n, x, y, m, xq, out); });
+  return qira::tableExport(n, 3, x, y, m, xq, out,
+                           [&] { return qira::simpleSpline(n, x, y, m, xq, out); });
 }
 
 QIRA_API bool Blend_lstsqr(const double* x, const double* y, double xq, double* out) {
@@ -200,15 +221,8 @@ QIRA_API bool Blend_lstsqr(const double* x, const double* y, double xq, double* 
 
 QIRA_API bool Blend_Linear(int n, const double* x, const double* y, int m,
                            const double* xq, double* out) {
-  if (n < 2 || !x || !y) return false;
-  if (m < 1) return true;
-  if (!xq || !out) return false;
-  for (int j = 0; j < m; ++j)
-    if (std::isnan(xq[j])) return false;
-  return qira::guarded(false, [&] {
-    qira::linearInterpolate(n, x, y, m, xq, out);
-    return true;
-  });
+  return qira::tableExport(n, 2, x, y, m, xq, out,
+                           [&] { return qira::linearMap(n, x, y, m, xq, out); });
 }
 
 QIRA_C_END

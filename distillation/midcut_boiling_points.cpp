@@ -43,7 +43,7 @@ bool midCutBoilingPoints(const double* fractions, const double* nbp, int n, doub
 
   std::vector<double> t(n);
   if (!tbpFromYield(b.data(), cum.data(), n, t.data(), request.data(), n)) {
-    for (int i = 0; i < n; ++i) out[i] = kMissing;
+    fillMissing(out, n);
     return false;
   }
   for (int i = 0; i < n; ++i) {
@@ -64,7 +64,7 @@ QIRA_API bool Blend_CBP(const double* fractions, const double* nbp, int n, doubl
   (void)unused;
   if (!fractions || !nbp || !out || n < 0) return false;
   auto fail = [&] {
-    for (int i = 0; i < n; ++i) out[i] = qira::kMissing;
+    qira::fillMissing(out, n);
     return false;
   };
   if (!qira::allFinite(fractions, n) || !qira::allFinite(nbp, n)) return fail();

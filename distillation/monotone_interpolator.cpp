@@ -275,10 +275,8 @@ QIRA_C_BEGIN
 
 QIRA_API bool Blend_spline(int n, const double* x, const double* y, int m,
                            const double* xq, double* yq) {
-  if (n < 3 || !x || !y) return false;
-  if (m < 1) return true;
-  if (!xq || !yq) return false;
-  return qira::guarded(false, [&] { return qira::monotoneSpline(n, x, y, m, xq, yq); });
+  return qira::tableExport(n, 3, x, y, m, xq, yq,
+                           [&] { return qira::monotoneSpline(n, x, y, m, xq, yq); });
 }
 
 QIRA_C_END

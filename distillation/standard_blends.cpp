@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "QIRABlends.h"
-#include "QIRACurveFit.h"
 #include "distillation/blends.h"
 #include "distillation/conversions.h"
 #include "distillation/curve_tools.h"
@@ -111,15 +110,11 @@ bool blendOrMissing(Standard s, const double* fractions, const double* nbp, int 
 
 }  // namespace
 
-void fillMissing(double* out, int m) {
-  for (int j = 0; j < m; ++j) out[j] = kMissing;
-}
-
 // Simple_spline, or Blend_Linear when the DistCurFit option is nonzero. A linear map
 // that refuses its queries (not-a-number) fails like the spline.
 bool mapThroughTransferTable(int g, const double* tg, const double* sg, int m,
                              const double* tq, double* out) {
-  if (settings().distCurFitOption != 0) return Blend_Linear(g, tg, sg, m, tq, out);
+  if (settings().distCurFitOption != 0) return linearMap(g, tg, sg, m, tq, out);
   return simpleSpline(g, tg, sg, m, tq, out);
 }
 

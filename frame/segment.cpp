@@ -29,6 +29,19 @@ double ToTbpDifference(const ConversionSegment& s, double d) {
   return s.a * std::pow(d, s.b);
 }
 
+void walkSegments(const SegmentWalk& walk, const ConversionSegment* segments,
+                  MidpointLaw midpoint, SegmentLaw law, const double* in, double* out) {
+  out[walk.midpoint] = midpoint(in[walk.midpoint]);
+  for (int k = 0; k < walk.stepCount; ++k) {
+    const SegmentStep& s = walk.steps[k];
+    const ConversionSegment& seg = segments[s.segment];
+    if (s.reached < s.from)
+      out[s.reached] = out[s.from] - law(seg, in[s.from] - in[s.reached]);
+    else
+      out[s.reached] = out[s.from] + law(seg, in[s.reached] - in[s.from]);
+  }
+}
+
 double FromTbpDifference(const ConversionSegment& s, double t) {
   double tL = s.a * std::pow(s.limit, s.b);
   double inverse = 1.0 / s.b;

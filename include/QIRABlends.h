@@ -54,12 +54,17 @@ QIRA_API bool Blend_D2887(const double* fractions, const double* nbp, int n,
 QIRA_API bool Blend_D1160(const double* fractions, const double* nbp, int n,
                           double* d1160, double* yields, int m, bool pointMode);
 
-/** Four-point conversions between TBP and D1160 (IBP, 10 %, 30 %, 50 %; K in and out).
- * The curves share their 50 % point; each lower point follows through a quartic of the
- * segment's difference (F), used up to 180 F (10-30 %, 30-50 %) and 140 F (IBP-10 %);
- * above its limit a difference is carried over unchanged. False, nothing written,
- * unless the four input points rise strictly (or for a null array). */
+/** TBP -> D1160 on four points (IBP, 10 %, 30 %, 50 %; K in and out), both at 10 mm Hg.
+ * Source: API Technical Data Book, procedure 3A2.1 (ASTM D1160 and TBP at 10 mm Hg),
+ * its chart fitted by quartics without constant term: dD = c1 dT + c2 dT^2 + c3 dT^3 +
+ * c4 dT^4 (F). The curves share their 50 % point; each lower point follows from the one
+ * above it through its segment's difference, the quartic used up to 180 F (10-30 %,
+ * 30-50 %) and 140 F (IBP-10 %); above its limit a difference is carried over unchanged
+ * (the curves run parallel). False, nothing written, unless the four input points rise
+ * strictly (or for a null array). */
 QIRA_API bool Blend_TBPtoD1160(const double* tbp, double* d1160);
+/** D1160 -> TBP, the inverse direction of Blend_TBPtoD1160 with its own quartics and the
+ * same limits and failure rule. */
 QIRA_API bool Blend_D1160toTBP(double* tbp, const double* d1160);
 
 /** The blend's TBP curve on a mass basis, from fractions x[n] given on fractionBasis

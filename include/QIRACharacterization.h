@@ -11,24 +11,46 @@ QIRA_C_BEGIN
  * densities kg/m3. None reports failure: arguments outside their physical range give
  * whatever the arithmetic yields (a not-a-number propagates). */
 
-/** Watson K: 4.559097 MW^0.15178 SG^-0.84573. */
+/** Watson characterization factor Kw = 4.559097 MW^0.15178 SG^-0.84573: the Watson
+ * factor (Tb^(1/3)/SG, Tb in R) with Tb = 52.6 MW^0.45533 SG^0.4628 (K), the MW
+ * correlation of Riazi, M.R. and Daubert, T.E., 1980, "Simplify property predictions",
+ * Hydrocarbon Processing 59(3):115-116, solved for Tb. The form is Whitson's (Whitson,
+ * C.H., 1983, "Characterizing hydrocarbon plus fractions", SPE Journal 23(4):683-694,
+ * who prints 4.5579); 4.559097 = (1.8 x 52.6)^(1/3) keeps the three MW-SG-Kw
+ * functions exact inverses of one another. Riazi-Daubert: MW about 70 to 300. */
 QIRA_API double Blend_uopk(double mw, double sg);
 
-/** MW from SG and Kw (the Watson relation solved for MW). */
+/** MW from SG and Kw: the Blend_uopk relation solved for MW,
+ * MW = ((Kw/1.2164404)^3 SG^2.537169 / 52.6)^2.196209 (1.2164404 = 1.8^(1/3)). */
 QIRA_API double Blend_mw(double sg, double kw);
 
-/** SG from MW and Kw: the Watson relation below MW 320, a separate heavy-end relation
- * for MW >= 320 (the two do not meet at 320). */
+/** SG from MW and Kw: below MW 320 the Blend_uopk relation solved for SG,
+ * SG = (52.6 MW^0.45533 / (Kw/1.2164404)^3)^0.39414; from MW 320 on the heavy-end
+ * relation SG = (MW / (2.482e-7 Kw^8.7669))^0.08895, whose published origin is not
+ * recorded here (the two do not meet at 320). */
 QIRA_API double Blend_sg(double mw, double kw);
 
-/** Katz-Firoozabadi liquid density (kg/m3) from the normal boiling point (K). */
+/** Liquid density (kg/m3) from the normal boiling point (K, F inside) along the
+ * single-carbon-number table of Katz, D.L. and Firoozabadi, A., 1978, "Predicting phase
+ * behavior of condensate/crude-oil systems using methane interaction coefficients",
+ * J. Petrol. Technol. 30(11):1649-1655, fitted as SG = 0.5516 + 1.208e-3 T -
+ * 2.231e-6 T^2 + 2.265e-9 T^3 - 8.614e-13 T^4; density = SG / 0.9991 x 998.9993.
+ * The table spans C6 to C45 (about 337 K to 810 K). */
 QIRA_API double Blend_sg_katz_firoozabadi(double tb);
 
-/** Twu molecular weight from the normal boiling point (K) and density (kg/m3); the
- * gravity is capped at 1.394. */
+/** Molecular weight from the normal boiling point (K) and density (kg/m3): Twu, C.H.,
+ * 1984, "An internally consistent correlation for predicting the critical properties
+ * and molecular weights of petroleum and coal-tar liquids", Fluid Phase Equilibria
+ * 16:137-150: the n-alkane reference MW0 from Tb by Newton's method, corrected to the
+ * fraction's gravity, ln MW = ((1 + 2f)/(1 - 2f))^2 ln MW0. The boiling point gets an
+ * adjustment of up to about 5.7 % between about 648 R and 1752 R, and the gravity is
+ * capped at 1.394. Published for Tb up to about 1900 R. */
 QIRA_API double Blend_mw_twu(double tb, double density);
 
-/** Whitson gamma-distribution split of a plus fraction over nc host components.
+/** Whitson gamma-distribution split of a plus fraction over nc host components
+ * (Whitson 1983, as for Blend_uopk): mole fractions of slices of MW width 14 from the
+ * three-parameter gamma distribution, each slice's SG from Blend_sg and its boiling
+ * point from Tb = 52.6 MW^0.45533 SG^0.4628 (K).
  * nbps[nc]: the components' normal boiling points (K, any order, read only). Written:
  * fractions[nc] (mole fractions summing to 1), mws[nc] (kg/kmol) and densities[nc]
  * (kg/m3, slice SG x 1000), each read off the slice curves at the NBPs.
@@ -49,10 +71,12 @@ QIRA_API bool Blend_Whitson(int nc, double* fractions, double* mws, double* dens
                             const double* nbps, double* mw, double* sg, double* kw,
                             double eta);
 
-/** ln Gamma(x) (Lanczos approximation). */
+/** ln Gamma(x) by the Lanczos approximation with the six-term series of Press, W.H. et al.,
+ * Numerical Recipes (2nd ed., 1992, section 6.1, gammln), error below 2e-10 for x > 0. */
 QIRA_API double Blend_gammln(double x);
 
-/** Gamma probability density x^(alpha-1) exp(-x/beta) / (beta^alpha Gamma(alpha)). */
+/** Gamma probability density x^(alpha-1) exp(-x/beta) / (beta^alpha Gamma(alpha)), with
+ * Gamma(alpha) from Blend_gammln. */
 QIRA_API double Blend_gammafun(double x, double alpha, double beta);
 
 /** One bracketing step towards f = target for the current point *x with value f, bracket

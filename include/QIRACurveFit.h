@@ -21,9 +21,12 @@ QIRA_C_BEGIN
 QIRA_API bool Simple_spline(int n, const double* x, const double* y, int m,
                             const double* xq, double* out);
 
-/** Evaluates the three points (x[0..2], y[0..2]) at xq by the quadratic through them,
+/** Evaluates the three points (x[0..2], y[0..2]) at xq by the Lagrange quadratic through
+ * them (each term's factors in the order of its denominator, as in Simple_spline),
  * falling back to the straight line through the two end points on the query's side when
- * the quadratic leaves it; coincident abscissae give a line or y[0]. Writes *out.
+ * the quadratic leaves it; coincident abscissae give a line or y[0], and so do abscissae
+ * so close (below about 1e-154) that the quadratic's denominators underflow; a query
+ * beyond about 1e150 overflows the quadratic (not-a-number). Writes *out.
  * Returns true; false (nothing written) only for a null pointer. */
 QIRA_API bool Blend_lstsqr(const double* x, const double* y, double xq, double* out);
 

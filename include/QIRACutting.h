@@ -31,7 +31,9 @@ QIRA_API bool Blend_GetCompFromTBP(const double* tbp, const double* frac, int n,
 /** Sorts values[n] ascending in place by exchanges (position i against every later j,
  * swapping when strictly greater) and fills indices[n] with each sorted entry's position
  * in the caller's list. Equal values keep the exchange order: 2, 2, 1 gives 1, 2, 2 with
- * indices 2, 1, 0. Returns true (n <= 0: nothing written); false for a null array. */
+ * indices 2, 1, 0. Not-a-number values compare false and stay where the exchanges
+ * leave them; the indices stay a permutation. Returns true (n <= 0: nothing written);
+ * false for a null array. */
 QIRA_API bool Blend_SortNBP(double* values, int* indices, int n);
 
 /** Reads the cumulative yield curve (tbp[n] in K, fractions frac[n], ascending)

@@ -5,6 +5,9 @@
  * d. Functions with output pointers write caller-owned doubles and return a bool; they
  * return false and write nothing when an output pointer is null. Degenerate input (zero
  * molecular weight or density) gives whatever the arithmetic gives.
+ *
+ * Where a source is named as Riazi (2005) it is Riazi, M.R., 2005, Characterization and
+ * Properties of Petroleum Fractions, ASTM Manual MNL50, ASTM International.
  */
 #ifndef QIRA_ESTIMATES_H
 #define QIRA_ESTIMATES_H
@@ -13,41 +16,64 @@
 
 QIRA_C_BEGIN
 
-/** Bulk sulphur S from the host's property x, molecular weight M and density rho (kg/m3);
- * one form below M = 200, another from M = 200 up. A negative estimate is written as 0.0.
+/** Bulk sulphur S (wt %) from the host's property x, molecular weight M and density rho
+ * (kg/m3, d = rho/1000): 177.448 - 170.946 x below M = 200; 38.4628 x - 58.02 -
+ * 0.0229 (d - 1.4315) x + 22.4 d from M = 200 up. Riazi's sulphur correlation (Riazi
+ * 2005, ch. 3), with the terms as adopted here. A negative estimate is written as 0.0.
  * Returns true. */
 QIRA_API bool Blend_EstatimateBulkSulphurByRiazi(double x, double M, double rho, double* S);
 
-/** C5 asphaltenes 0.01272 a^2 + 0.74195 a for a >= 0; -32767.0 otherwise (also for NaN). */
+/** C5 asphaltenes 0.01272 a^2 + 0.74195 a for a >= 0; -32767.0 otherwise (also for NaN).
+ * An empirical fit whose original publication is not recorded here. */
 QIRA_API double Blend_EstimateC5asphaltenes(double a);
 
-/** Conradson carbon residue max(148.7 - 86.96/v, 0) for v > 0; 0.0 otherwise. */
+/** Conradson carbon residue max(148.7 - 86.96/v, 0) for v > 0; 0.0 otherwise. An
+ * empirical fit whose original publication is not recorded here. */
 QIRA_API double Blend_EstimateCCR(double v);
 
-/** Cloud point (C) from the boiling point Tb (C) and specific gravity SG. Writes -32767.0
- * and returns false for a boiling point at or below -273.15 C (or not a number). */
+/** Cloud point (C) from the boiling point Tb (C) and specific gravity SG, by Riazi (2005,
+ * ch. 3): log10 TCP = -7.41 + 5.49 log10 Tb - 0.712 Tb^0.315 - 0.133 SG, temperatures in
+ * R. Writes -32767.0 and returns false for a boiling point at or below -273.15 C (or not
+ * a number). */
 QIRA_API bool Blend_EstimateCloudPt(double Tb, double SG, double* cloudPoint);
 
-/** Ring contents by the n-d-M method from M, rho (kg/m3), sulphur S (percent) and Tb (C);
- * writes R1 and R2 and returns true. The first argument is not read. */
+/** Ring contents by the n-d-M method (ASTM D3238): v = 2.51 (n - 1.4750) - (d - 0.8510),
+ * w = (d - 0.8510) - 1.11 (n - 1.4750), %CA and %CR from v, w, M and S, with the
+ * refractive index n estimated as 1 + 0.8447 d^1.2056 Tb^-0.0557 M^-0.0044 (Tb in K),
+ * from M, rho (kg/m3), sulphur S (percent) and Tb (C); writes R1 and R2 and returns
+ * true. The first argument is not read. */
 QIRA_API bool Blend_EstimateNaphthenicByNDM(double unused, double M, double rho, double S,
                                             double Tb, double* R1, double* R2);
 
 /** Paraffin, naphthene and aromatic percentages (normalised to a sum of 100) from the
- * host's property x and rho (kg/m3). Returns true. */
+ * host's property x and rho (kg/m3, d = rho/1000): %P = 325.74 - 348.14 d + 1.166 x,
+ * %N = 263.853 d - 195.71 - 3.992 (d - 1.4315) x, %A the rest; in the manner of Riazi,
+ * M.R. and Roomi, Y.A., 2001, Ind. Eng. Chem. Res. 40(8):1975-1984, with the
+ * coefficients as adopted here. Returns true. */
 QIRA_API bool Blend_EstimatePNAbyRiaziRoomi(double x, double rho, double* P, double* N, double* A);
 
-/** Softening point from v as a quartic; -32767.0 for v = -32767.0. */
+/** Softening point 38.342 - 0.036 v + 0.0006434 v^2 - 1.774e-6 v^3 + 1.449e-9 v^4;
+ * -32767.0 for v = -32767.0. An empirical fit whose original publication is not
+ * recorded here. */
 QIRA_API double Blend_EstimateSofteningPoint(double v);
 
-/** Carbon-to-hydrogen weight ratio from Tb (K) and SG. Returns true. */
+/** Carbon-to-hydrogen weight ratio from Tb (K) and SG (Riazi 2005, ch. 2; Riazi-Daubert
+ * form): CH = 8.7743e-10 exp(7.176e-3 Tb + 30.06242 SG - 7.35e-3 Tb SG) Tb^-0.98445
+ * SG^-18.2753. Returns true. */
 QIRA_API bool Blend_estimateCtoHRatio(double Tb, double SG, double* CtoH);
 
-/** Pour point (K) from the kinematic viscosity nu, SG and M. Returns true. */
+/** Pour point (K) from the kinematic viscosity nu (cSt at 100 F), SG and M: Riazi, M.R.
+ * and Daubert, T.E., 1987, "Predicting flash and pour points", Hydrocarbon Processing
+ * 66(9):81-83: TP = 130.47 SG^2.970566 M^(0.61235 - 0.47367 SG) nu^(0.310331 - 0.32834 SG)
+ * (R in the paper), the two exponents floored at 0.001. Returns true. */
 QIRA_API bool Blend_estimatePourPointRiazi(double nu, double SG, double M, double* pourPoint);
 
-/** Refractive index from Tb (K), rho (kg/m3) and M, with one form up to M = 300 and
- * another above; -32767.0 when Tb, rho or M is -32767.0. */
+/** Refractive index n20 from Tb (K), rho (kg/m3) and M through Huang's parameter I:
+ * Riazi, M.R. and Daubert, T.E., 1987, "Characterization parameters for petroleum
+ * fractions", Ind. Eng. Chem. Res. 26(4):755-759: I = 0.023435 exp(7.029e-4 Tb + 2.468 d
+ * - 1.0267e-3 Tb d) Tb^0.0572 d^-0.72 up to M = 300, I = 0.01843 exp(1.1635e-3 Tb +
+ * 5.144 d - 5.92e-4 Tb d) Tb^-0.4077 d^-3.333 above; n = ((1 + 2I)/(1 - I))^(1/2).
+ * -32767.0 when Tb, rho or M is -32767.0. */
 QIRA_API double EstimateRefractIdx(double Tb, double rho, double M);
 
 QIRA_C_END

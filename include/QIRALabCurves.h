@@ -14,7 +14,7 @@
 
 QIRA_C_BEGIN
 
-/** ---- Extrapolation correction ------------------------------------------------------
+/** @name Extrapolation correction
  * curve: n values, corrected in place. Points 0..i1-1 are the extrapolated front end,
  * i1 the first measured point, i2 the last, i2+1..n-1 the back end. lo, hi: bounds,
  * -32767.0 for none. An end that crosses a bound is compressed linearly towards its
@@ -22,6 +22,7 @@ QIRA_C_BEGIN
  * front-below-lo, front-above-hi, back-above-hi, back-below-lo; a span or clearance
  * below 1e-6 (or not a number) ends the call with the corrections made so far.
  * Nothing happens for a null curve, n < 1, or a measured index outside 0..n-1. */
+/** @{ */
 
 /** With i1 > i2 (no measured point) clamps points 0..n-2 into the bounds (the last point
  * is never clamped); otherwise runs the four corrections. */
@@ -32,9 +33,9 @@ QIRA_API void CorrectExtrapolation(double* curve, int i1, int i2, int n, double 
  * first set to 1.1e-6 in the caller's array so the front can be compressed onto zero. */
 QIRA_API void Blend_CorrectUserCurveOverExtrapolation(double* curve, int i1, int i2,
                                                       int n, double lo, double hi);
+/** @} */
 
-/** ---- Mid-cut boiling points --------------------------------------------------------
- * fractions, nbp: n each; out: n boiling points (K). Each component is read on the TBP
+/** Mid-cut boiling points. fractions, nbp: n each; out: n boiling points (K). Each component is read on the TBP
  * curve through (NBP, cumulative fraction up to and including it) at the middle of its
  * own cut (the lightest at the top of its cut); a leading run of empty components gets
  * the mean of its NBP and the one below. unused: accepted and ignored. upperBound
@@ -45,7 +46,7 @@ QIRA_API void Blend_CorrectUserCurveOverExtrapolation(double* curve, int i1, int
 QIRA_API bool Blend_CBP(const double* fractions, const double* nbp, int n, double* out,
                         double unused, double upperBound);
 
-/** ---- Laboratory-curve readers ------------------------------------------------------
+/** @name Laboratory-curve readers
  * n laboratory points (fractions ascending, temperatures in K). Each reader reads the
  * curve at its standard fractions, writes them to fractionsOut and the TBP temperatures
  * at them to tbp, and returns the count:
@@ -63,16 +64,25 @@ QIRA_API bool Blend_CBP(const double* fractions, const double* nbp, int n, doubl
  * D86 and D2887 readers (their TBP entries keep their contents), and leaves the D1160
  * reader's four converted entries at -32767.0. Null arrays or n < 1 return 0 with
  * nothing written. */
+/** @{ */
+/** D86 curve read at the nine-point grid and converted by API3A11_D86toTBP; returns 9. */
 QIRA_API int BlendD86toTBP(int n, const double* fractions, const double* temps,
                            double* tbp, double* fractionsOut);
+/** D86 curve read at the grid of the D86 method and converted as API3A11_D86toTBPOption;
+ * returns D86BaseSizeOption(). */
 QIRA_API int BlendD86toTBPOption(int n, const double* fractions, const double* temps,
                                  double* tbp, double* fractionsOut);
+/** D2887 curve read at the D2887 grid and converted by API3A31_D2887toTBP (copied with
+ * D2887 option 1); returns 8. */
 QIRA_API int BlendD2887toTBP(int n, const double* fractions, const double* temps,
                              double* tbp, double* fractionsOut);
+/** D1160 curve read at IBP, 10, 30 and 50 % and converted by Blend_D1160toTBP, the input
+ * points above 0.4999999 appended; returns D1160BaseSize(n, fractions). */
 QIRA_API int BlendD1160toTBP(int n, const double* fractions, const double* temps,
                              double* tbp, double* fractionsOut);
+/** @} */
 
-/** ---- Laboratory-curve cutting ------------------------------------------------------
+/** @name Laboratory-curve cutting
  * n laboratory points (fractions ascending, temperatures in K); cuts: nc component NBPs
  * (K); out: nc component fractions, in the caller's order. The curve is read and
  * converted by the matching reader and its TBP curve cut at the NBPs on the probability
@@ -82,17 +92,23 @@ QIRA_API int BlendD1160toTBP(int n, const double* fractions, const double* temps
  * converted or cut (a TBP curve with an entry missing is never cut), out keeps its
  * previous contents; null arrays, n < 1, nc < 1 or values that are not numbers do
  * nothing. */
+/** @{ */
+/** Cuts a D86 curve read by BlendD86toTBP (the caller's fractions are not clamped). */
 QIRA_API void Blend_GetD86Comp(int n, double* fractions, const double* temps,
                                const double* cuts, double* out, int nc);
+/** Cuts a D86 curve read by BlendD86toTBPOption. */
 QIRA_API void Blend_GetD86CompOption(int n, double* fractions, const double* temps,
                                      const double* cuts, double* out, int nc);
+/** Cuts a D2887 curve read by BlendD2887toTBP, or the curve itself with a nonzero
+ * D2887 option. */
 QIRA_API void Blend_GetD2887Comp(int n, double* fractions, const double* temps,
                                  const double* cuts, double* out, int nc);
+/** Cuts a D1160 curve read by BlendD1160toTBP. */
 QIRA_API void Blend_GetD1160Comp(int n, double* fractions, const double* temps,
                                  const double* cuts, double* out, int nc);
+/** @} */
 
-/** ---- NBP range fractions and yield cuts --------------------------------------------
- * Blend_NBPTempBound: bounds upper and lower in K, -32767.0 for an open side (an open
+/** Fraction of the material in an NBP range. Blend_NBPTempBound: bounds upper and lower in K, -32767.0 for an open side (an open
  * or outlying bound becomes the highest or lowest NBP). *total receives the fraction of
  * the whole material in the cuts c with lower < c <= upper, from the probability-scale
  * cut of the curve (sorted NBP, cumulative fraction) at the NBPs and the bounds; 0 when
@@ -101,7 +117,8 @@ QIRA_API void Blend_GetD1160Comp(int n, double* fractions, const double* temps,
  * component whose NBP lies inside, a linear part of one straddling a bound from its
  * neighbour, renormalised to sum to 1. A range that holds no material (a bound beyond
  * the far end of the NBP span, which leaves lower above upper, or shares that all come
- * out 0) gives total 0 and all shares 0 rather than a division by zero. False with
+ * out 0) gives total 0 and all shares 0 rather than a division by zero. Negative
+ * fractions that sum to 1 are accepted (a share can then be negative). False with
  * nothing written when the fractions do not sum to 1 within 1e-10, for null nbp,
  * fractions or total, n < 1, or values that are not numbers. */
 QIRA_API bool Blend_NBPTempBound(double upper, double lower, const double* nbp,

@@ -10,6 +10,16 @@
  * missing-value marker is -32767.0 (QIRA_MISSING). No function throws, logs or allocates
  * memory for the host.
  */
+/** @def QIRA_API
+ * Marks every exported function and the two exported classes (defined in QIRAExport.h):
+ * default visibility on ELF targets, dllexport / dllimport on Windows.
+ */
+/** @def QIRA_C_BEGIN
+ * Opens the block of plain C declarations (extern "C" from C++, nothing from C).
+ */
+/** @def QIRA_C_END
+ * Closes the block opened by QIRA_C_BEGIN.
+ */
 #ifndef QIRA_PROPCALCULATOR_H
 #define QIRA_PROPCALCULATOR_H
 

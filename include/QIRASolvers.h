@@ -6,7 +6,8 @@
  * linear solves support at most 10 unknowns. They read the first index of the matrix as
  * the column: the system solved is sum_c A[c][r] x_c = b[r] for every r, so a host that
  * wants A x = b passes the transpose. Solves are Gauss-Jordan elimination with full
- * pivoting; a zero pivot is reported as a failed solve, never divided by.
+ * pivoting (Press, W.H. et al., Numerical Recipes, 2nd ed., 1992, section 2.1, gaussj); a
+ * zero pivot is reported as a failed solve, never divided by.
  */
 #ifndef QIRA_SOLVERS_H
 #define QIRA_SOLVERS_H
@@ -21,19 +22,30 @@ QIRA_C_BEGIN
  * nothing and returns true. */
 QIRA_API bool EquationSolver(double** A, double* b, double* x, int n);
 
-/** Roots of x^3 + a x^2 + b x + c = 0, coefficients = {a, b, c}. Returns 1 (roots[0] the
+/** Roots of x^3 + a x^2 + b x + c = 0, coefficients = {a, b, c}, in closed form: Cardano's
+ * formula when one root is real, the trigonometric form (Abramowitz, M. and Stegun,
+ * I.A., 1964, Handbook of Mathematical Functions, 3.8.2) when three are. The constants
+ * sqrt(3)/2, pi/2 and 2 pi/3 are used to seven decimals (0.8660254, 1.5707963,
+ * 2.0943951), so roots carry errors of about 1e-8 relative. Returns 1 (roots[0] the
  * real root, roots[1] and roots[2] the real and imaginary parts of the complex pair), 2
- * (roots[0] the single root, roots[1] = roots[2] the double root) or 3 (three real
- * roots). A not-a-number coefficient gives not-a-number roots with result 3. Returns 0,
+ * (roots[0] the single root, roots[1] = roots[2] the double root; also when the
+ * coefficients are so small that the discriminant underflows) or 3 (three real roots). A not-a-number coefficient gives not-a-number roots with result 3. Returns 0,
  * writing nothing, for a null pointer. */
 QIRA_API int SolveCubicEq(double* roots, const double* coefficients);
 
-/** Standard normal cumulative distribution Phi(x), in [0, 1]; not-a-number for NaN. */
+/** Standard normal cumulative distribution Phi(x), in [0, 1]; not-a-number for NaN. The
+ * double-precision rational approximation of Hart, J.F. et al., 1968, Computer
+ * Approximations (Wiley), algorithm 5666, for |x| < 7.07106781186547 and a continued
+ * fraction beyond (0 beyond 37), in the arrangement of West, G., 2005, "Better
+ * approximations to cumulative normal functions", Wilmott Magazine, May 2005:70-76;
+ * accurate to double precision. */
 QIRA_API double ndtr(double x);
 
-/** Inverse of the standard normal distribution: x with Phi(x) ~ p (relative error about
- * 1e-9). -1.7014118346046923e38 for p <= 0, +1.7014118346046923e38 for p >= 1, and
- * not-a-number for a not-a-number p. */
+/** Inverse of the standard normal distribution: x with Phi(x) ~ p by the three-region
+ * rational approximation of Acklam, P.J. (2003, "An algorithm for computing the inverse
+ * normal cumulative distribution function"), without the refinement step: relative
+ * error about 1.15e-9. -1.7014118346046923e38 for p <= 0, +1.7014118346046923e38 for
+ * p >= 1, and not-a-number for a not-a-number p. */
 QIRA_API double ndtri(double p);
 
 QIRA_C_END
@@ -45,7 +57,8 @@ QIRA_C_END
  * host callbacks. Both callbacks take one double* (n values) and their results are
  * ignored: the variables callback receives the point, the residuals callback then fills
  * the n residuals at that point. The callbacks and arrays stored are kept until stored
- * again; the host owns the iteration and calls from one thread at a time.
+ * again; the host owns the iteration and calls from one thread at a time, with arrays of
+ * the dimension it stored (shorter arrays cannot be detected).
  *
  * ComputeRHS and ComputeJacobian do nothing until a dimension of at least 1 and both
  * callbacks are stored, or when a host pointer is null. Method signatures stay
@@ -54,11 +67,14 @@ class QIRA_API NRsolver {
  public:
   /** The singleton, created on first call and kept to the end of the process. */
   static NRsolver* Instance();
+  /** Destroys the solver (the singleton itself is kept to the end of the process). */
   ~NRsolver();
-  NRsolver& operator=(const NRsolver& other); /* copies all six fields */
+  /** Copies all six fields. */
+  NRsolver& operator=(const NRsolver& other);
 
   /** Stores the dimension n, a second count and two arrays (not read by any operation). */
   void InitNRsolver(int dimension, int secondCount, double* firstArray, double* secondArray);
+  /** Stores the two host callbacks, each a function taking one double* (see the class). */
   void SetCallbacks(void* variablesCallback, void* residualsCallback);
   /** F (n values) receives the residuals at x. */
   void ComputeRHS(double* x, double* F);
@@ -81,15 +97,23 @@ class QIRA_API NRsolver {
   void* m_ResidualsCallback;
 };
 
-/** The solver's entry points: each obtains the singleton (creating it if needed) and
- * forwards to the member of the same role. Qira_ComputeNewDelta returns nothing: a failed
- * solve leaves delta as it was. */
+/** @name The solver's entry points
+ * Each obtains the singleton (creating it if needed) and passes the call on to the
+ * member of the same role. */
+/** @{ */
+/** NRsolver::InitNRsolver on the singleton. */
 QIRA_API void Qira_InitializeNRsolver(int dimension, int secondCount, double* firstArray,
                                       double* secondArray);
+/** NRsolver::SetCallbacks on the singleton. */
 QIRA_API void Qira_SetCallbacks(void* variablesCallback, void* residualsCallback);
+/** NRsolver::ComputeRHS on the singleton. */
 QIRA_API void Qira_ComputeRHS(double* x, double* F);
+/** NRsolver::ComputeJacobian on the singleton. */
 QIRA_API void Qira_ComputeJacobian(double* x, double** J);
+/** NRsolver::ComputeNewDelta on the singleton; returns nothing: a failed solve leaves
+ * delta as it was. */
 QIRA_API void Qira_ComputeNewDelta(double** J, double* rhs, double* delta);
+/** @} */
 
 #endif /* __cplusplus */
 

@@ -22,6 +22,10 @@
  * Indices are 0-based. An index outside the handler's arrays reads and writes nothing:
  * single-value getters then return -32767.0 (IsHypo: -32767), setters still return 1.
  * Null array arguments read and write nothing.
+ *
+ * Any call order is safe (characterize before filling, setters after characterizing,
+ * getters at any time): values not yet produced read -32767.0 or null. Handlers never
+ * deleted are kept until the process ends.
  */
 #ifndef QIRA_VISCHANDLES_H
 #define QIRA_VISCHANDLES_H
@@ -30,7 +34,8 @@
 
 QIRA_C_BEGIN
 
-/** ---- Lifecycle ---- */
+/** @name Lifecycle */
+/** @{ */
 
 /** A new, empty handler (no components, dynamic viscosity data); returns its handle
  * (1 for the first in the process). Returns -1, creating nothing, once the handle
@@ -44,33 +49,46 @@ QIRA_API void DeleteViscHandler(int handle);
  * when every step produced values; read the results with the getters); false for an
  * unregistered handle. */
 QIRA_API bool CharacterizeViscosity(int handle);
+/** @} */
 
-/** ---- Results and counts ---- */
+/** @name Results and counts
+ * The pointer getters return the handler's own arrays (do not release; valid until the
+ * handler reallocates them or is deleted); null when absent or for an unregistered
+ * handle. */
+/** @{ */
 
-/** The handler's own arrays (do not release; valid until the handler reallocates them or
- * is deleted); null when absent or for an unregistered handle. Bulk arrays hold
- * GetNumbBulkPts values, the hypo temperatures GetNHypoCurves values. */
+/** Measured bulk temperatures (C), GetNumbBulkPts values. */
 QIRA_API double* GetBulkTemp(int handle);
+/** Measured bulk viscosities (handler's unit; -32767.0 where missing), GetNumbBulkPts values. */
 QIRA_API double* GetBulkValues(int handle);
+/** Calculated bulk viscosities at the bulk temperatures, GetNumbBulkPts values. */
 QIRA_API double* GetCalcBulkValues(int handle);
+/** Temperatures (C) of the hypo curves, GetNHypoCurves values. */
 QIRA_API double* GetHypoTempCrvs(int handle);
 
-/** Kinematic viscosity (cSt) of component i at 38, 50, 60, 100 C; -32767.0 where none;
- * -1.0 for an unregistered handle. */
+/** Kinematic viscosity (cSt) of component i at 38 C; -32767.0 where none; -1.0 for an
+ * unregistered handle. */
 QIRA_API double GetCpvVisc38(int handle, int i);
+/** As GetCpvVisc38, at 50 C. */
 QIRA_API double GetCpvVisc50(int handle, int i);
+/** As GetCpvVisc38, at 60 C. */
 QIRA_API double GetCpvVisc60(int handle, int i);
+/** As GetCpvVisc38, at 100 C. */
 QIRA_API double GetCpvVisc100(int handle, int i);
 
-/** Component i's viscosity thetas A and B (its property record, widened from float);
- * -32767.0 without a record; -1.0 for an unregistered handle. */
+/** Component i's viscosity theta A (its property record, widened from float); -32767.0
+ * without a record; -1.0 for an unregistered handle. */
 QIRA_API double GetThetaA(int handle, int i);
+/** As GetThetaA, for theta B. */
 QIRA_API double GetThetaB(int handle, int i);
 
-/** Counts; -1 for an unregistered handle. */
+/** Number of hypo curves; -1 for an unregistered handle. */
 QIRA_API int GetNHypoCurves(int handle);
+/** Number of bulk points; -1 for an unregistered handle. */
 QIRA_API int GetNumbBulkPts(int handle);
+/** Number of components; -1 for an unregistered handle. */
 QIRA_API int GetNumbComp(int handle);
+/** Number of hypothetical components; -1 for an unregistered handle. */
 QIRA_API int GetNumbHypoComp(int handle);
 
 /** Component i's hypothetical flag (-1 until set); -32767 beyond the components; -1 for
@@ -86,8 +104,10 @@ QIRA_API bool IsKinVisc(int handle);
  * slots (boiling points, K). Writes nothing when curves, curves[0] or bps is null.
  * Returns 1; -1 for an unregistered handle. */
 QIRA_API int GetHypoViscCrvsAndBP(int handle, double** curves, double* bps);
+/** @} */
 
-/** ---- Measured data ---- */
+/** @name Measured data */
+/** @{ */
 
 /** Creates n empty user-curve slots (call SetNcurves(n) too). True; false for an
  * unregistered handle. */
@@ -103,19 +123,31 @@ QIRA_API bool SetOneCurve(int handle, int curve, int npts, double temp, const do
  * -32767.0 marks a missing value). Nothing stored for n < 0, null arrays or values that
  * are not numbers. Always false. */
 QIRA_API bool SetMyBulkValues(int handle, int n, const double* temps, const double* values);
+/** @} */
 
-/** ---- Liquid properties of a mixture (t C, p kPa, x: GetNumbComp mole fractions) ----
- * -32767.0 for a null x or a t or p that is not a finite number; -1.0 for an
- * unregistered handle. LiquidViscosity and LiquidKinematicViscosity leave x as the
- * handler's stored composition: set the assay's again (SetVsdata) before
- * CharacterizeViscosity. */
-QIRA_API double LiquidViscosity(int handle, double t, double p, const double* x);          /* cP */
-QIRA_API double LiquidKinematicViscosity(int handle, double t, double p, const double* x); /* cSt */
-QIRA_API double LiquidMassDensity(int handle, double t, double p, const double* x);        /* kg/m3 */
-QIRA_API double LiquidMolarDensity(int handle, double t, double p, const double* x);       /* kmol/m3 */
-QIRA_API double MolecularWeight(int handle, const double* x);                              /* kg/kmol */
+/** @name Liquid properties of a mixture
+ * t in C, p in kPa, x: GetNumbComp mole fractions. -32767.0 for a null x or a t or p that
+ * is not a finite number; -1.0 for an unregistered handle. LiquidViscosity and
+ * LiquidKinematicViscosity leave x as the handler's stored composition: set the assay's
+ * again (SetVsdata) before CharacterizeViscosity. */
+/** @{ */
+/** Dynamic viscosity (cP) by the crude-oil viscosity correlation (ViscHandler::viscrude). */
+QIRA_API double LiquidViscosity(int handle, double t, double p, const double* x);
+/** Kinematic viscosity (cSt): LiquidViscosity / LiquidMassDensity x 1000. */
+QIRA_API double LiquidKinematicViscosity(int handle, double t, double p, const double* x);
+/** Mass density (kg/m3): MolecularWeight x LiquidMolarDensity. */
+QIRA_API double LiquidMassDensity(int handle, double t, double p, const double* x);
+/** Molar density (kmol/m3) by the rules of pc_xden2 (COSTALD with the compressed-liquid
+ * correction), each component's COSTALD acentric factor serving as its acentric factor. */
+QIRA_API double LiquidMolarDensity(int handle, double t, double p, const double* x);
+/** Molecular weight (kg/kmol) of the mixture, sum of x_i Mw_i. */
+QIRA_API double MolecularWeight(int handle, const double* x);
+/** @} */
 
-/** ---- Setters: 1 when the handle is found (whatever was stored), -1 otherwise ---- */
+/** @name Setters
+ * Each returns 1 when the handle is found (whatever was stored), -1 otherwise. The
+ * property-record setters (SetTc ... SetThetaB) store nothing before SetNumbComp. */
+/** @{ */
 
 /** Component count n; recreates every per-component value (all earlier ones are gone).
  * A negative n stores nothing. */
@@ -133,18 +165,29 @@ QIRA_API int SetIsHypo(int handle, int i, int value);
 QIRA_API int SetVsdata(int handle, int i, float value);
 /** Component i's hydrocarbon-type flag. */
 QIRA_API int SetTypeHc(int handle, int i, bool value);
-/** Component i's property record fields; nothing stored before SetNumbComp. */
-QIRA_API int SetTc(int handle, int i, float value);     /* K */
-QIRA_API int SetPc(int handle, int i, float value);     /* kPa */
-QIRA_API int SetVc(int handle, int i, float value);     /* m3/kmol */
-QIRA_API int SetOmega(int handle, int i, float value);  /* acentric factor */
-QIRA_API int SetMw(int handle, int i, float value);     /* kg/kmol */
-QIRA_API int SetBoil(int handle, int i, float value);   /* K */
-QIRA_API int SetLiqDen(int handle, int i, float value); /* kg/m3 */
-QIRA_API int SetWsrk(int handle, int i, float value);   /* COSTALD acentric factor */
-QIRA_API int SetVchar(int handle, int i, float value);  /* COSTALD volume, m3/kmol */
+/** Component i's critical temperature, K. */
+QIRA_API int SetTc(int handle, int i, float value);
+/** Component i's critical pressure, kPa. */
+QIRA_API int SetPc(int handle, int i, float value);
+/** Component i's critical volume, m3/kmol. */
+QIRA_API int SetVc(int handle, int i, float value);
+/** Component i's acentric factor (of the vapour pressure). */
+QIRA_API int SetOmega(int handle, int i, float value);
+/** Component i's molecular weight, kg/kmol. */
+QIRA_API int SetMw(int handle, int i, float value);
+/** Component i's normal boiling point in its property record, K. */
+QIRA_API int SetBoil(int handle, int i, float value);
+/** Component i's liquid density, kg/m3. */
+QIRA_API int SetLiqDen(int handle, int i, float value);
+/** Component i's COSTALD (SRK) acentric factor. */
+QIRA_API int SetWsrk(int handle, int i, float value);
+/** Component i's COSTALD characteristic volume, m3/kmol. */
+QIRA_API int SetVchar(int handle, int i, float value);
+/** Component i's viscosity theta A of the crude-oil correlation. */
 QIRA_API int SetThetaA(int handle, int i, float value);
+/** Component i's viscosity theta B of the crude-oil correlation. */
 QIRA_API int SetThetaB(int handle, int i, float value);
+/** @} */
 
 QIRA_C_END
 

@@ -8,8 +8,10 @@
 QIRA_C_BEGIN
 
 /** Fits ThetaA and ThetaB (temperature factor theta = exp(ThetaA + ThetaB ln Tr)) so that
- * the crude-oil viscosity correlation of the single component reproduces its n
- * viscosities visc[] at the temperatures T[] (K).
+ * the crude-oil viscosity correlation of the single component (the Ely-Hanley 1981
+ * corresponding-states model of ViscHandler::viscrude) reproduces its n viscosities
+ * visc[] at the temperatures T[] (K): per point a secant search for theta, then
+ * ln theta against ln Tr by least squares, repeated until the line stops moving.
  * type: 2 = the viscosities are kinematic (cSt), otherwise dynamic (cP).
  * start: 1 = start from *ThetaA, *ThetaB; otherwise from 0.1 and -0.08.
  * P in kPa, Mw in kg/kmol, Tc in K, Pc in kPa, Vc and Vchar in m3/kmol, Wsrk the COSTALD

@@ -30,197 +30,324 @@
 
 /** Property record of one component. Fields the host never set read as 0. */
 struct pc_comp_data {
-  std::uint32_t TypeFlags = 0; /* bit 0: hydrocarbon-type flag */
-  float Tc = 0.0f;             /* critical temperature, K */
-  float Pc = 0.0f;             /* critical pressure, kPa */
-  float Vc = 0.0f;             /* critical volume, m3/kmol */
-  float Omega = 0.0f;          /* acentric factor */
-  float Mw = 0.0f;             /* molecular weight, kg/kmol */
-  float Boil = 0.0f;           /* normal boiling point, K */
-  float LiqDen = 0.0f;         /* liquid density, kg/m3 */
-  float Wsrk = 0.0f;           /* COSTALD (SRK) acentric factor */
-  float Vchar = 0.0f;          /* COSTALD characteristic volume, m3/kmol */
-  float ThetaA = 0.0f;         /* viscosity theta A of the crude-oil correlation */
-  float ThetaB = 0.0f;         /* viscosity theta B */
+  std::uint32_t TypeFlags = 0; ///< bit 0: hydrocarbon-type flag
+  float Tc = 0.0f;             ///< critical temperature, K
+  float Pc = 0.0f;             ///< critical pressure, kPa
+  float Vc = 0.0f;             ///< critical volume, m3/kmol
+  float Omega = 0.0f;          ///< acentric factor
+  float Mw = 0.0f;             ///< molecular weight, kg/kmol
+  float Boil = 0.0f;           ///< normal boiling point, K
+  float LiqDen = 0.0f;         ///< liquid density, kg/m3
+  float Wsrk = 0.0f;           ///< COSTALD (SRK) acentric factor
+  float Vchar = 0.0f;          ///< COSTALD characteristic volume, m3/kmol
+  float ThetaA = 0.0f;         ///< viscosity theta A of the crude-oil correlation
+  float ThetaB = 0.0f;         ///< viscosity theta B
 };
 
 /** Per-component evaluation record of the crude-oil correlation. */
 struct pc_vs_data {
-  double x = 0.0;              /* mole fraction in the mixture being evaluated */
-  double SqrtF = 0.0;          /* work value: square root of the temperature factor f */
-  double CbrtH = 0.0;          /* work value: cube root of the volume factor h */
-  pc_comp_data* Comp = nullptr;/* the component's property record */
-  double Extra1 = 0.0;         /* set to 0.0 by SetVsdata; not read */
-  double Extra2 = 0.0;         /* set to 0.0 by SetVsdata; not read */
+  double x = 0.0;              ///< mole fraction in the mixture being evaluated
+  double SqrtF = 0.0;          ///< work value: square root of the temperature factor f
+  double CbrtH = 0.0;          ///< work value: cube root of the volume factor h
+  pc_comp_data* Comp = nullptr;///< the component's property record
+  double Extra1 = 0.0;         ///< set to 0.0 by SetVsdata; not read
+  double Extra2 = 0.0;         ///< set to 0.0 by SetVsdata; not read
 };
 
+/** One assay's viscosity model: components, composition, measured data and results
+ * (see the file comment for units and the handle interface of QIRAViscHandles.h). */
 class QIRA_API ViscHandler {
  public:
+  /** An empty handler: no components, dynamic data, Refutas constants 33.468, 23.097,
+   * 0.8, 50 shifting iterations, the crude-oil constants filled by initvisc. */
   ViscHandler();
+  /** Releases every array and record the handler owns. */
   ~ViscHandler();
-  /** Deep copies: the copy owns its own arrays and records, and its pc_vs_data records
+  /** Deep copy: the copy owns its own arrays and records, and its pc_vs_data records
    * point at its own property records. */
   ViscHandler(const ViscHandler& other);
+  /** Deep copy, as the copy constructor. */
   ViscHandler& operator=(const ViscHandler& other);
 
-  /** ---- Data model and accessors ---- */
-  void SetNumbComp(int n);      /* stores n and reallocates every per-component array */
-  void SetNumbHypoComp(int h);  /* stores h and reallocates m_HypoBPs for h values */
-  void SetNcurves(int c);       /* stores c only */
+  /** @name Data model and accessors */
+  /** @{ */
+  /** Stores n and reallocates every per-component array (earlier values are gone). */
+  void SetNumbComp(int n);
+  /** Stores h and reallocates m_HypoBPs for h values. */
+  void SetNumbHypoComp(int h);
+  /** Stores the number of user curves c only. */
+  void SetNcurves(int c);
+  /** Iteration budget of the bulk shifting searches (default 50). */
   void SetMaxIter(int maxIter);
+  /** Stores the host's identifier of the handler. */
   void SetMyUniqueID(int id);
+  /** The host's identifier (-1 until set). */
   int GetMyUniqueID();
+  /** Refutas constant A of VBI = A log10(log10(nu + C)) + B (default 33.468). */
   void SetRefutasA(double a);
+  /** Refutas constant B (default 23.097). */
   void SetRefutasB(double b);
+  /** Refutas constant C (default 0.8). */
   void SetRefutasC(double c);
+  /** true: the Refutas route for bulk values and standard curves; false: the crude-oil
+   * correlation route. */
   void SetUseRefutas(bool use);
+  /** true: the handler's viscosity data are kinematic (cSt); false: dynamic (cP). */
   void SetViscosityType(bool kinematic);
+  /** True when the handler's viscosity data are kinematic. */
   bool IsKinVisc();
+  /** true: the driver does not generate thetas before shifting. */
   void SetIsKorumProp(bool korum);
+  /** Component i's normal boiling point, K. */
   void SetDCompBPs(int i, double kelvin);
+  /** Component i's hypothetical flag. */
   void SetIsHypo(int i, int flag);
-  int IsHypo(int i);      /* -32767 for an index beyond the array */
+  /** Component i's hypothetical flag; -32767 for an index beyond the array. */
+  int IsHypo(int i);
+  /** Component i's critical temperature, K (property record). */
   void SetTc(int i, float v);
+  /** Component i's critical pressure, kPa. */
   void SetPc(int i, float v);
+  /** Component i's critical volume, m3/kmol. */
   void SetVc(int i, float v);
+  /** Component i's acentric factor. */
   void SetOmega(int i, float v);
+  /** Component i's molecular weight, kg/kmol. */
   void SetMw(int i, float v);
+  /** Component i's normal boiling point in its property record, K. */
   void SetBoil(int i, float v);
+  /** Component i's liquid density, kg/m3. */
   void SetLiqDen(int i, float v);
+  /** Component i's COSTALD acentric factor. */
   void SetWsrk(int i, float v);
+  /** Component i's COSTALD characteristic volume, m3/kmol. */
   void SetVchar(int i, float v);
+  /** Component i's viscosity theta A. */
   void SetThetaA(int i, float v);
+  /** Component i's viscosity theta B. */
   void SetThetaB(int i, float v);
+  /** Component i's hydrocarbon-type flag (bit 0 of TypeFlags). */
   void SetTypeHc(int i, bool hydrocarbon);
+  /** Component i's mole fraction; links its evaluation record to its property record. */
   void SetVsdata(int i, float moleFraction);
-  double GetQiraThetaA(int i); /* record float widened; -32767.0 without record */
+  /** Theta A of component i's property record widened to double; -32767.0 without a
+   * record. */
+  double GetQiraThetaA(int i);
+  /** Theta B of component i's property record; -32767.0 without a record. */
   double GetQiraThetaB(int i);
-  double GetThetaA(int i);     /* m_ThetaA[i] */
-  double GetThetaB(int i);     /* m_ThetaB[i] */
+  /** m_ThetaA[i], the fitted theta A. */
+  double GetThetaA(int i);
+  /** m_ThetaB[i], the fitted theta B. */
+  double GetThetaB(int i);
+  /** Kinematic viscosity (cSt) of component i at 38 C; -32767.0 where none. */
   double GetCpvVisc38(int i);
+  /** As GetCpvVisc38(int), at 50 C. */
   double GetCpvVisc50(int i);
+  /** As GetCpvVisc38(int), at 60 C. */
   double GetCpvVisc60(int i);
+  /** As GetCpvVisc38(int), at 100 C. */
   double GetCpvVisc100(int i);
+  /** The array of standard viscosities at 38 C (null when absent). */
   double* GetCpvVisc38();
+  /** The array of standard viscosities at 50 C (null when absent). */
   double* GetCpvVisc50();
+  /** The array of standard viscosities at 60 C (null when absent). */
   double* GetCpvVisc60();
+  /** The array of standard viscosities at 100 C (null when absent). */
   double* GetCpvVisc100();
+  /** Measured bulk temperatures (C); null when absent. */
   double* GetBulkTemp();
+  /** Measured bulk viscosities; null when absent. */
   double* GetBulkValues();
+  /** Calculated bulk viscosities; null when absent. */
   double* GetCalcBulkValues();
+  /** Hypo-curve temperatures (C); null when absent. */
   double* GetHypoTempCrvs();
+  /** Number of bulk points. */
   int GetNumbBulkPts();
+  /** Number of user curves. */
   int GetNcurves();
+  /** Number of hypo curves. */
   int GetNHypoCurves();
+  /** Number of components. */
   int GetNumbComp();
+  /** Number of hypothetical components. */
   int GetNumbHypoComp();
+  /** @} */
 
-  /** ---- Crude-oil viscosity correlation ---- */
+  /** @name Crude-oil viscosity correlation
+   * Extended corresponding states with methane as the reference fluid: Ely, J.F. and
+   * Hanley, H.J.M., 1981, "Prediction of transport properties. 1. Viscosity of fluids and
+   * mixtures", Ind. Eng. Chem. Fundam. 20(4):323-332, with the component's temperature
+   * factor carrying its two thetas, theta = exp(ThetaA + ThetaB ln Tr). */
+  /** @{ */
   /** Dynamic viscosity (cP) of the mixture in recs at T (K), P (kPa), molar density
    * rhom (kmol/m3). A record counts when its x exceeds 1e-7 and it is linked to its
    * property record; writes the work values of every counting record. -32767.0 when
    * recs is null, nothing counts, rhom is 0 or the derivative sum Q is 0. */
   double viscrude(int n, double T, double P, pc_vs_data* recs, double rhom);
-  /** Reference-fluid viscosity (micropoise). */
+  /** Reference-fluid (methane) viscosity (micropoise): dilute-gas sum, first-density
+   * term and dense-fluid term of the Ely-Hanley reference, at the mapped state. */
   double crvscty(double rhom, double T, const double* AF, const double* J, double fx,
                  double q, double hx, double Mx, double Zcx, double k);
+  /** Fills m_CrudeConst with the 35 reference-fluid constants. */
   void initvisc();
-  static double cbrt(double x); /* signed cube root */
+  /** Signed real cube root. */
+  static double cbrt(double x);
+  /** @} */
 
-  /** ---- Component liquid properties (t in C, p in kPa, x: n mole fractions) ----
-   * x null gives -32767.0. The viscosities are -32767.0 where viscrude gives none or
-   * (kinematic) the mass density is missing or 0. */
+  /** @name Component liquid properties
+   * t in C, p in kPa, x: n mole fractions. x null gives -32767.0. The viscosities are
+   * -32767.0 where viscrude gives none or (kinematic) the mass density is missing or 0. */
+  /** @{ */
+  /** Molar density (kmol/m3) by the pc_xden2 rules with the COSTALD acentric factors. */
   double LiquidMolarDensity(double t, double p, double* x);
+  /** Molecular weight (kg/kmol), sum of x_i Mw_i. */
   double MolecularWeight(double* x);
+  /** Mass density (kg/m3), MolecularWeight x LiquidMolarDensity (-32767.0 when either is). */
   double LiquidMassDensity(double t, double p, double* x);
+  /** Dynamic viscosity (cP) by viscrude; x becomes the stored composition. */
   double LiquidViscosity(double t, double p, double* x);
+  /** Kinematic viscosity (cSt) = dynamic / mass density x 1000; x becomes the stored
+   * composition. */
   double LiquidKinematicViscosity(double t, double p, double* x);
+  /** dynamic (cP) = kinematic (cSt) x density (kg/m3) / 1000. */
   void ConvertToDynamicVisc(double kinematic, double& dynamic, double density);
+  /** kinematic (cSt) = dynamic (cP) x 1000 / density (kg/m3). */
   void ConvertToKinematicVisc(double& kinematic, double dynamic, double density);
+  /** @} */
 
-  /** ---- Bulk viscosity values ---- */
-  bool SetMyBulkValues(int b, double* temps, double* values); /* always false */
+  /** @name Bulk viscosity values */
+  /** @{ */
+  /** Stores b measured bulk points (C, handler's unit); always false. */
+  bool SetMyBulkValues(int b, double* temps, double* values);
+  /** Moves the bulk points onto the hypo-curve temperatures (measured values kept where
+   * a temperature matches, the rest read along the Walther line of the measured points). */
   void SyncronizeBulkValues();
+  /** Calculated bulk values at the bulk temperatures by viscrude with every component's
+   * thetas; false without bulk points. */
   bool GenerateBulkValuesZARIX();
+  /** Calculated bulk values at the hypo temperatures by the Refutas blend (mass fractions)
+   * of the components' viscosities from the curves (null: the hypo curves). */
   bool GenerateBulkValuesRefutas(double** curves);
+  /** The assay's kinematic viscosity (cSt) by viscrude at each hypo temperature, into
+   * out (k values). */
   void GenerateBulkKinViscValuesZARIX(double* out);
+  /** The same values as GenerateBulkKinViscValuesZARIX, for the Refutas route. */
   void GenerateBulkKinViscValuesRefutas(double* out);
+  /** @} */
 
-  /** ---- Standard viscosity curves and thetas ----
+  /** @name Standard viscosity curves and thetas
    * GenerateThetas: false for fewer than two hypo curves or no hypothetical component;
    * a component with a missing hypo value is not fitted (its thetas stay, and it counts
    * as a failed fit). Standard values are kinematic (cSt) for every data type; in the
    * curve route a missing hypo value stays missing (the result is then -32767.0). */
+  /** @{ */
+  /** Fits each hypothetical component's thetas to its hypo-curve values (pc_fitvisc);
+   * curves null: the handler's hypo curves. */
   bool GenerateThetas(double** curves);
+  /** Standard viscosities at 38, 50, 60 and 100 C from viscrude with the fitted thetas. */
   bool GenerateStandardViscCurvesFromTheta();
+  /** Standard viscosities at 38, 50, 60 and 100 C read off the hypo curves along the
+   * Walther line. */
   bool GenerateStandardViscCurvesRefutas();
+  /** @} */
 
-  /** ---- Hypothetical-component viscosity curves ----
+  /** @name Hypothetical-component viscosity curves
    * SortHypoBPs keeps only the boiling points of flagged components when fewer than
    * m_NumbHypoComp are flagged. CurveFitViscosity leaves -32767.0 for values the
    * interpolation does not produce (fewer than three knots). GetLinearFit with no
    * spread in x gives the level line through the mean ordinate (slope 0). Results of
    * Walther inverse overflow (absurdly high viscosities) are not-a-number. */
+  /** @{ */
+  /** Sorts the hypothetical components' boiling points and records their positions. */
   void SortHypoBPs();
+  /** Creates c empty user-curve slots; always true. */
   bool InitializeMyCurves(int c);
+  /** Stores user curve number curve (npts boiling points C and viscosities at temp C);
+   * always true. */
   bool SetOneCurve(int curve, int npts, double temp, double* bps, double* viscs);
+  /** Sets the number and temperatures of the hypo curves from the user curves and bulk
+   * points. */
   void SetNumberOfHypoCurves();
+  /** Fills the hypo curves from the user curves or the Twu estimate; always false. */
   bool InitHypoCurves();
+  /** Interpolates one curve (boiling points C, viscosities) through the pentane anchor
+   * at the hypothetical components' boiling points into out (n values); always true. */
   bool CurveFitViscosity(int npts, double temp, double* bps, double* viscs, double* out);
+  /** Pentane's viscosity at T (K) from its two reference points along the Walther line;
+   * kinematic (cSt, at least 0.0001) or dynamic (cP). */
   double GetPentaneViscosityAtTemp(double T, bool kinematic);
+  /** Viscosity at T (K) along the Walther line fitted through npts (viscosity, K) points. */
   double GetViscAtTemp(double* visc, double* temps, double T, int npts);
+  /** Least-squares line y = slope x + intercept over npts points. */
   void GetLinearFit(double* y, double* x, int npts, double* slope, double* intercept);
+  /** Copies the hypothetical components' hypo-curve values and boiling points (see
+   * the handle function of the same name). */
   void GetHypoViscCrvsAndBP(double** curves, double* bps);
+  /** @} */
 
-  /** ---- Bulk viscosity shifting ---- */
+  /** @name Bulk viscosity shifting */
+  /** @{ */
+  /** Multiplies the hypothetical components' values of hypo curve j by m, into out[j]
+   * (null: in place); missing values are left alone. */
   void SetMultiplierToCurve(int j, double m, double** out);
+  /** False when some hypothetical component's viscosity rises with temperature across
+   * the curves (null: the hypo curves). */
   bool CheckViscosityConsistency(double** curves);
+  /** One multiplier per hypo curve by a bracketing secant search until the calculated
+   * bulk values meet the measured ones; true when the shifted curves were kept. */
   bool ShiftBulkViscosity();
+  /** One multiplier shared by all hypo curves by a damped secant search; always true. */
   bool ShiftBulkViscosityOneMultiplier();
+  /** @} */
 
-  /** ---- Characterization driver ---- */
-  bool CharacterizeViscosity(); /* always false; results are in the arrays */
+  /** Runs the whole characterization; always false (results are in the arrays). */
+  bool CharacterizeViscosity();
 
-  /** ---- Fields, in declared order ---- */
-  double m_CrudeConst[35];
-  bool m_IsKinVisc;
-  bool m_UseRefutas;
-  bool m_IsKorumProp;
-  std::vector<double> m_CalcBulkValues;
-  std::vector<double> m_BulkValues;
-  std::vector<double> m_BulkTemp;
-  int m_NumbBulkPts;
-  std::vector<std::vector<double>> m_CurveVisc;
-  std::vector<std::vector<double>> m_CurveBP;
-  std::vector<double> m_CurveTemp;
-  std::vector<int> m_CurveNpts;
-  int m_Ncurves;
-  int m_SingleCurveNpts;
-  std::vector<double> m_HypoTempCrvs;
-  std::vector<std::vector<double>> m_HypoViscCrvs;
-  int m_NHypoCurves;
-  std::vector<double> m_DCompBPs;
-  std::vector<double> m_HypoBPs;
-  std::vector<int> m_HypoIndex;
-  int m_NumbHypoComp;
-  int m_NumbComp;
-  std::vector<pc_vs_data> m_VsData;
-  std::vector<std::unique_ptr<pc_comp_data>> m_CompData;
-  int m_MaxIter;
-  double m_RefutasA;
-  double m_RefutasB;
-  double m_RefutasC;
-  double m_PentaneVisc1;
-  double m_PentaneVisc2;
-  double m_PentaneDensity;
-  std::vector<double> m_CpvVisc38;
-  std::vector<double> m_CpvVisc50;
-  std::vector<double> m_CpvVisc60;
-  std::vector<double> m_CpvVisc100;
-  std::vector<double> m_ThetaA;
-  std::vector<double> m_ThetaB;
-  std::vector<int> m_IsHypo;
-  int m_MyUniqueID;
+  /** @name Fields, in declared order
+   * Public for hosts that read them; n = m_NumbComp, k = m_NHypoCurves. */
+  /** @{ */
+  double m_CrudeConst[35];                        ///< reference-fluid constants (initvisc)
+  bool m_IsKinVisc;                               ///< data kinematic (cSt) rather than cP
+  bool m_UseRefutas;                              ///< Refutas route
+  bool m_IsKorumProp;                             ///< no theta generation before shifting
+  std::vector<double> m_CalcBulkValues;           ///< calculated bulk viscosities
+  std::vector<double> m_BulkValues;               ///< measured bulk viscosities
+  std::vector<double> m_BulkTemp;                 ///< bulk temperatures, C
+  int m_NumbBulkPts;                              ///< number of bulk points
+  std::vector<std::vector<double>> m_CurveVisc;   ///< user curves: viscosities
+  std::vector<std::vector<double>> m_CurveBP;     ///< user curves: boiling points, C
+  std::vector<double> m_CurveTemp;                ///< user curves: temperatures, C
+  std::vector<int> m_CurveNpts;                   ///< user curves: point counts
+  int m_Ncurves;                                  ///< number of user curves
+  int m_SingleCurveNpts;                          ///< points of the only user curve
+  std::vector<double> m_HypoTempCrvs;             ///< hypo-curve temperatures, C
+  std::vector<std::vector<double>> m_HypoViscCrvs;///< hypo curves: k rows of n values
+  int m_NHypoCurves;                              ///< k, number of hypo curves
+  std::vector<double> m_DCompBPs;                 ///< component boiling points, K
+  std::vector<double> m_HypoBPs;                  ///< sorted hypothetical boiling points, K
+  std::vector<int> m_HypoIndex;                   ///< position among the hypotheticals
+  int m_NumbHypoComp;                             ///< number of hypothetical components
+  int m_NumbComp;                                 ///< n, number of components
+  std::vector<pc_vs_data> m_VsData;               ///< evaluation records
+  std::vector<std::unique_ptr<pc_comp_data>> m_CompData; ///< property records
+  int m_MaxIter;                                  ///< shifting iteration budget
+  double m_RefutasA;                              ///< Refutas constant A
+  double m_RefutasB;                              ///< Refutas constant B
+  double m_RefutasC;                              ///< Refutas constant C
+  double m_PentaneVisc1;                          ///< pentane reference viscosity, cSt
+  double m_PentaneVisc2;                          ///< second pentane reference viscosity
+  double m_PentaneDensity;                        ///< pentane density, kg/m3
+  std::vector<double> m_CpvVisc38;                ///< standard viscosities at 38 C, cSt
+  std::vector<double> m_CpvVisc50;                ///< at 50 C, cSt
+  std::vector<double> m_CpvVisc60;                ///< at 60 C, cSt
+  std::vector<double> m_CpvVisc100;               ///< at 100 C, cSt
+  std::vector<double> m_ThetaA;                   ///< fitted thetas A
+  std::vector<double> m_ThetaB;                   ///< fitted thetas B
+  std::vector<int> m_IsHypo;                      ///< hypothetical flags
+  int m_MyUniqueID;                               ///< host's identifier
+  /** @} */
 
  private:
   void AllocateMemory();

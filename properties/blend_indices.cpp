@@ -103,6 +103,7 @@ double freezePointBlend(const double* fractions, const double* values, int n) {
     }
   }
   if (!haveMax) return kMissing;
+  // The double nearest 1/3, written out: 1.0 / 3.0 gives the same double.
   return tMin + (tMax - tMin) * std::pow(fMax, 0.3333333333333333);
 }
 

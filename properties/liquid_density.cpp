@@ -64,6 +64,7 @@ double costaldVR0(double tr) {
 }
 
 double costaldVRdelta(double tr) {
+  // -0.04806458 carries one digit more than the published -0.0480645; kept as is.
   return (-0.296123 + 0.386914 * tr - 0.0427258 * tr * tr - 0.04806458 * tr * tr * tr) /
          (tr - 1.00001);
 }
@@ -88,6 +89,8 @@ double costaldMixtureDensity(int n, double t, double p, const double* x, const d
   double s1 = 0, s13 = 0, s23 = 0, omegaM = 0;
   for (int i = 0; i < n; ++i) {
     if (!(x[i] >= kMixingThreshold)) continue;
+    // Deliberately 0.33333, not 1/3: the mixture rule's published cube root as rounded
+    // in this correlation; the exact fraction would change every mixture density.
     const double v13 = std::pow(vstar[i], 0.33333);
     s1 += x[i] * vstar[i];
     s13 += x[i] * v13;
@@ -115,6 +118,8 @@ double costaldMixtureDensity(int n, double t, double p, const double* x, const d
   const double nc = compressionParameter(tr, omegaM);
   double c = nc * 9 * vstarM * (p / kKpaPerAtm - pbAtm) / (kGasConstantAtm * tcM);
   if (!(c > 0)) c = 0;
+  // Deliberately 0.111111, not 1/9 (the single-component density uses 1.0 / 9.0): the
+  // mixture correction keeps its six-digit exponent.
   return std::pow(1 + c, 0.111111) / vm;
 }
 

@@ -43,7 +43,7 @@ int solveCubic(double a, double b, double c, double* roots) {
     const double v = signedCubeRoot(-h - w);
     roots[0] = u + v - s;
     roots[1] = -0.5 * (u + v) - s;
-    roots[2] = (u - v) * 0.8660254;
+    roots[2] = (u - v) * 0.8660254;  // sqrt(3)/2 to seven decimals, deliberately
     return 1;
   }
   // Three real roots (also reached by a not-a-number discriminant). The seven-decimal

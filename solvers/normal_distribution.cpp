@@ -30,6 +30,7 @@ double upperTail(double y) {
     return e * num / den;
   }
   const double c = y + 1 / (y + 2 / (y + 3 / (y + 4 / (y + 0.65))));
+  // sqrt(2 pi) to thirteen digits, as the algorithm gives it (deliberately not exact).
   return e / c / 2.506628274631;
 }
 

@@ -16,13 +16,9 @@
 
 using qira::kMissing;
 using qira::kMissingIndex;
-using qira::visc::boundedCount;
-using qira::visc::inRange;
-using qira::visc::pairedBulkPoints;
+using namespace qira::visc;
 
 namespace {
-
-using qira::visc::at;
 
 // A private copy of the hypo curves that the characterization steps can read as k row
 // pointers of n values each (rows and values the handler lacks are missing).
@@ -54,16 +50,14 @@ class TrialCurves {
   std::vector<double*> pointers_;
 };
 
-// True when a bulk calculation gave no usable value.
-bool noValue(double calc) { return !std::isfinite(calc) || calc == kMissing; }
-
 // Number of hypo curves the handler stores values for.
 int storedCurveCount(const ViscHandler& h) {
   return boundedCount(h.m_NHypoCurves, h.m_HypoViscCrvs);
 }
 
-// Recalculates the bulk values from the trial curves (Refutas route) or from the thetas
-// last fitted (crude-oil correlation route); the result is not needed.
+// Recalculates the bulk values from the given curves (Refutas route; null: the handler's
+// own hypo curves) or from the thetas last fitted (crude-oil correlation route); the
+// result is not needed.
 void recalculate(ViscHandler& h, double** curves) {
   if (h.m_UseRefutas)
     h.GenerateBulkValuesRefutas(curves);
@@ -142,7 +136,7 @@ bool ViscHandler::ShiftBulkViscosity() {
       CurveSearch& s = search[at(j)];
       s.error = (meas - calc) / meas;
       const double previous = s.multiplier;
-      if (noValue(calc)) {
+      if (!qira::isUsable(calc)) {
         stalled = true;
       } else if (s.lower > 0 && s.upper < 10) {
         if (s.calcAtUpper - s.calcAtLower == 0)
@@ -198,7 +192,7 @@ bool ViscHandler::ShiftBulkViscosityOneMultiplier() {
     double error = 0.0;
     bool calculated = true;
     for (int j = 0; j < k && j < paired; ++j) {
-      calculated = calculated && !noValue(m_CalcBulkValues[at(j)]);
+      calculated = calculated && qira::isUsable(m_CalcBulkValues[at(j)]);
       error += std::fabs(m_CalcBulkValues[at(j)] - m_BulkValues[at(j)]);
     }
     // Without every calculated value, or with an error sum that is not a number, there
@@ -240,9 +234,6 @@ bool ViscHandler::ShiftBulkViscosityOneMultiplier() {
   // The thetas the last trial left may belong to a rejected multiplier: fit them to the
   // curves kept, so that the thetas, the curves and the bulk values agree.
   if (trialApplied) GenerateThetas(nullptr);
-  if (m_UseRefutas)
-    GenerateBulkValuesRefutas(nullptr);
-  else
-    GenerateBulkValuesZARIX();
+  recalculate(*this, nullptr);
   return true;
 }

@@ -15,36 +15,19 @@
 #include "viscosity/visc_internal.h"
 
 using qira::celsiusToKelvin;
+using qira::finiteOrMissing;
 using qira::kMissing;
-using qira::visc::boundedCount;
-using qira::visc::inRange;
-using qira::visc::kCharacterizationPressure;
-using qira::visc::record;
-using qira::visc::storedComposition;
-using qira::visc::storeComposition;
-using qira::visc::valueAt;
+using namespace qira::visc;
 
 namespace {
 
 constexpr double kP = kCharacterizationPressure;
-
-using qira::visc::at;
 
 // Component i's molecular weight widened from its record, 0 without a record.
 double molecularWeightOf(ViscHandler& h, int i) {
   const pc_comp_data* rec = record(h, i);
   return rec ? static_cast<double>(rec->Mw) : 0.0;
 }
-
-// Kinematic viscosity (cSt) from a dynamic one (cP) and a mass density (kg/m3); missing
-// when the correlation or the density gave no value.
-double kinematicFrom(double dynamic, double density) {
-  if (dynamic == kMissing || density == kMissing || density == 0.0) return kMissing;
-  return dynamic / density * 1000;
-}
-
-// A calculated value that is not a finite number is stored as missing.
-double finiteOrMissing(double v) { return std::isfinite(v) ? v : kMissing; }
 
 // Number of hypo curves that have a temperature.
 int hypoCurveCount(const ViscHandler& h) {
@@ -77,9 +60,6 @@ int pairedBulkPoints(const ViscHandler& h) {
 
 }  // namespace visc
 }  // namespace qira
-
-using qira::visc::assayKinematicViscosity;
-using qira::visc::componentCount;
 
 bool ViscHandler::SetMyBulkValues(int b, double* temps, double* values) {
   // A negative count or absent arrays for a positive count store nothing, and so do
@@ -216,10 +196,9 @@ void ViscHandler::SyncronizeBulkValues() {
     }
     const double nu = qira::waltherUnitViscosity(
         (qira::waltherAbscissa(celsiusToKelvin(t)) - anchorAbscissa) * slope + anchor);
-    double value = m_IsKinVisc ? nu : LiquidMassDensity(t, kP, x.data()) * nu / 1000;
     // A point the line cannot give (a calculated or measured value off the Walther
     // scale) is missing rather than not-a-number.
-    if (!std::isfinite(value)) value = kMissing;
-    m_BulkValues[at(j)] = value;
+    m_BulkValues[at(j)] =
+        finiteOrMissing(m_IsKinVisc ? nu : LiquidMassDensity(t, kP, x.data()) * nu / 1000);
   }
 }

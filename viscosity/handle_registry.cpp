@@ -1,5 +1,5 @@
 // The integer-handle interface: a process-wide registry owning the viscosity handlers,
-// handle numbering, and the plain exported functions that forward to a handler.
+// handle numbering, and the plain exported functions that pass each call on to a handler.
 #include "viscosity/handle_registry.h"
 
 #include <climits>
@@ -39,7 +39,7 @@ Registry::~Registry() { registryReleased = true; }
 // Runs body on the handler bearing handle, or gives the unregistered result; failure is
 // the result should anything inside throw.
 template <typename R, typename Body>
-R forward(int handle, R unregistered, R failure, Body&& body) {
+R onHandler(int handle, R unregistered, R failure, Body&& body) {
   return qira::guarded(failure, [&]() -> R {
     ViscHandler* h = findHandler(handle);
     return h ? body(*h) : unregistered;
@@ -48,8 +48,8 @@ R forward(int handle, R unregistered, R failure, Body&& body) {
 
 // Setter shell: 1 for a found handle whatever was stored, -1 otherwise.
 template <typename Body>
-int forwardSetter(int handle, Body&& body) {
-  return forward(handle, -1, 1, [&](ViscHandler& h) {
+int onHandlerSetter(int handle, Body&& body) {
+  return onHandler(handle, -1, 1, [&](ViscHandler& h) {
     body(h);
     return 1;
   });
@@ -58,8 +58,8 @@ int forwardSetter(int handle, Body&& body) {
 // Liquid property shell: the failure value for a missing composition or a temperature
 // or pressure that is not a number.
 template <typename Body>
-double forwardProperty(int handle, double t, double p, const double* x, Body&& body) {
-  return forward(handle, -1.0, kMissing, [&](ViscHandler& h) {
+double onHandlerProperty(int handle, double t, double p, const double* x, Body&& body) {
+  return onHandler(handle, -1.0, kMissing, [&](ViscHandler& h) {
     if (x == nullptr || !std::isfinite(t) || !std::isfinite(p)) return kMissing;
     return body(h, const_cast<double*>(x));
   });
@@ -116,78 +116,78 @@ QIRA_API void DeleteViscHandler(int handle) {
 }
 
 QIRA_API bool CharacterizeViscosity(int handle) {
-  return forward(handle, false, false, [](ViscHandler& h) { return h.CharacterizeViscosity(); });
+  return onHandler(handle, false, false, [](ViscHandler& h) { return h.CharacterizeViscosity(); });
 }
 
 QIRA_API double* GetBulkTemp(int handle) {
-  return forward<double*>(handle, nullptr, nullptr, [](ViscHandler& h) { return h.GetBulkTemp(); });
+  return onHandler<double*>(handle, nullptr, nullptr, [](ViscHandler& h) { return h.GetBulkTemp(); });
 }
 
 QIRA_API double* GetBulkValues(int handle) {
-  return forward<double*>(handle, nullptr, nullptr, [](ViscHandler& h) { return h.GetBulkValues(); });
+  return onHandler<double*>(handle, nullptr, nullptr, [](ViscHandler& h) { return h.GetBulkValues(); });
 }
 
 QIRA_API double* GetCalcBulkValues(int handle) {
-  return forward<double*>(handle, nullptr, nullptr,
-                          [](ViscHandler& h) { return h.GetCalcBulkValues(); });
+  return onHandler<double*>(handle, nullptr, nullptr,
+                            [](ViscHandler& h) { return h.GetCalcBulkValues(); });
 }
 
 QIRA_API double* GetHypoTempCrvs(int handle) {
-  return forward<double*>(handle, nullptr, nullptr,
-                          [](ViscHandler& h) { return h.GetHypoTempCrvs(); });
+  return onHandler<double*>(handle, nullptr, nullptr,
+                            [](ViscHandler& h) { return h.GetHypoTempCrvs(); });
 }
 
 QIRA_API double GetCpvVisc38(int handle, int i) {
-  return forward(handle, -1.0, kMissing, [&](ViscHandler& h) { return h.GetCpvVisc38(i); });
+  return onHandler(handle, -1.0, kMissing, [&](ViscHandler& h) { return h.GetCpvVisc38(i); });
 }
 
 QIRA_API double GetCpvVisc50(int handle, int i) {
-  return forward(handle, -1.0, kMissing, [&](ViscHandler& h) { return h.GetCpvVisc50(i); });
+  return onHandler(handle, -1.0, kMissing, [&](ViscHandler& h) { return h.GetCpvVisc50(i); });
 }
 
 QIRA_API double GetCpvVisc60(int handle, int i) {
-  return forward(handle, -1.0, kMissing, [&](ViscHandler& h) { return h.GetCpvVisc60(i); });
+  return onHandler(handle, -1.0, kMissing, [&](ViscHandler& h) { return h.GetCpvVisc60(i); });
 }
 
 QIRA_API double GetCpvVisc100(int handle, int i) {
-  return forward(handle, -1.0, kMissing, [&](ViscHandler& h) { return h.GetCpvVisc100(i); });
+  return onHandler(handle, -1.0, kMissing, [&](ViscHandler& h) { return h.GetCpvVisc100(i); });
 }
 
 // The thetas of the component's property record (not the fitted-theta arrays).
 QIRA_API double GetThetaA(int handle, int i) {
-  return forward(handle, -1.0, kMissing, [&](ViscHandler& h) { return h.GetQiraThetaA(i); });
+  return onHandler(handle, -1.0, kMissing, [&](ViscHandler& h) { return h.GetQiraThetaA(i); });
 }
 
 QIRA_API double GetThetaB(int handle, int i) {
-  return forward(handle, -1.0, kMissing, [&](ViscHandler& h) { return h.GetQiraThetaB(i); });
+  return onHandler(handle, -1.0, kMissing, [&](ViscHandler& h) { return h.GetQiraThetaB(i); });
 }
 
 QIRA_API int GetNHypoCurves(int handle) {
-  return forward(handle, -1, -1, [](ViscHandler& h) { return h.GetNHypoCurves(); });
+  return onHandler(handle, -1, -1, [](ViscHandler& h) { return h.GetNHypoCurves(); });
 }
 
 QIRA_API int GetNumbBulkPts(int handle) {
-  return forward(handle, -1, -1, [](ViscHandler& h) { return h.GetNumbBulkPts(); });
+  return onHandler(handle, -1, -1, [](ViscHandler& h) { return h.GetNumbBulkPts(); });
 }
 
 QIRA_API int GetNumbComp(int handle) {
-  return forward(handle, -1, -1, [](ViscHandler& h) { return h.GetNumbComp(); });
+  return onHandler(handle, -1, -1, [](ViscHandler& h) { return h.GetNumbComp(); });
 }
 
 QIRA_API int GetNumbHypoComp(int handle) {
-  return forward(handle, -1, -1, [](ViscHandler& h) { return h.GetNumbHypoComp(); });
+  return onHandler(handle, -1, -1, [](ViscHandler& h) { return h.GetNumbHypoComp(); });
 }
 
 QIRA_API int IsHypo(int handle, int i) {
-  return forward(handle, -1, qira::kMissingIndex, [&](ViscHandler& h) { return h.IsHypo(i); });
+  return onHandler(handle, -1, qira::kMissingIndex, [&](ViscHandler& h) { return h.IsHypo(i); });
 }
 
 QIRA_API bool IsKinVisc(int handle) {
-  return forward(handle, false, false, [](ViscHandler& h) { return h.IsKinVisc(); });
+  return onHandler(handle, false, false, [](ViscHandler& h) { return h.IsKinVisc(); });
 }
 
 QIRA_API int GetHypoViscCrvsAndBP(int handle, double** curves, double* bps) {
-  return forwardSetter(handle, [&](ViscHandler& h) {
+  return onHandlerSetter(handle, [&](ViscHandler& h) {
     if (curves == nullptr || bps == nullptr) return;
     // Every one of the hypo curves needs an output array.
     for (int j = 0; j < h.m_NHypoCurves || j == 0; ++j)
@@ -197,7 +197,7 @@ QIRA_API int GetHypoViscCrvsAndBP(int handle, double** curves, double* bps) {
 }
 
 QIRA_API bool InitializeMyCurves(int handle, int n) {
-  return forward(handle, false, true, [&](ViscHandler& h) {
+  return onHandler(handle, false, true, [&](ViscHandler& h) {
     if (n >= 0) h.InitializeMyCurves(n);
     return true;
   });
@@ -205,7 +205,7 @@ QIRA_API bool InitializeMyCurves(int handle, int n) {
 
 QIRA_API bool SetOneCurve(int handle, int curve, int npts, double temp, const double* bps,
                           const double* viscs) {
-  return forward(handle, false, true, [&](ViscHandler& h) {
+  return onHandler(handle, false, true, [&](ViscHandler& h) {
     const bool slot = qira::visc::inRange(h.m_CurveVisc, curve) &&
                       qira::visc::inRange(h.m_CurveBP, curve) &&
                       qira::visc::inRange(h.m_CurveTemp, curve) &&
@@ -217,114 +217,114 @@ QIRA_API bool SetOneCurve(int handle, int curve, int npts, double temp, const do
 }
 
 QIRA_API bool SetMyBulkValues(int handle, int n, const double* temps, const double* values) {
-  return forward(handle, false, false, [&](ViscHandler& h) {
+  return onHandler(handle, false, false, [&](ViscHandler& h) {
     return h.SetMyBulkValues(n, const_cast<double*>(temps), const_cast<double*>(values));
   });
 }
 
 QIRA_API double LiquidViscosity(int handle, double t, double p, const double* x) {
-  return forwardProperty(handle, t, p, x,
+  return onHandlerProperty(handle, t, p, x,
                          [&](ViscHandler& h, double* c) { return h.LiquidViscosity(t, p, c); });
 }
 
 QIRA_API double LiquidKinematicViscosity(int handle, double t, double p, const double* x) {
-  return forwardProperty(handle, t, p, x, [&](ViscHandler& h, double* c) {
+  return onHandlerProperty(handle, t, p, x, [&](ViscHandler& h, double* c) {
     return h.LiquidKinematicViscosity(t, p, c);
   });
 }
 
 QIRA_API double LiquidMassDensity(int handle, double t, double p, const double* x) {
-  return forwardProperty(handle, t, p, x,
+  return onHandlerProperty(handle, t, p, x,
                          [&](ViscHandler& h, double* c) { return h.LiquidMassDensity(t, p, c); });
 }
 
 QIRA_API double LiquidMolarDensity(int handle, double t, double p, const double* x) {
-  return forwardProperty(handle, t, p, x,
+  return onHandlerProperty(handle, t, p, x,
                          [&](ViscHandler& h, double* c) { return h.LiquidMolarDensity(t, p, c); });
 }
 
 QIRA_API double MolecularWeight(int handle, const double* x) {
-  return forward(handle, -1.0, kMissing, [&](ViscHandler& h) {
+  return onHandler(handle, -1.0, kMissing, [&](ViscHandler& h) {
     return x ? h.MolecularWeight(const_cast<double*>(x)) : kMissing;
   });
 }
 
 QIRA_API int SetNumbComp(int handle, int n) {
-  return forwardSetter(handle, [&](ViscHandler& h) {
+  return onHandlerSetter(handle, [&](ViscHandler& h) {
     if (n >= 0) h.SetNumbComp(n);
   });
 }
 
 QIRA_API int SetNumbHypoComp(int handle, int n) {
-  return forwardSetter(handle, [&](ViscHandler& h) {
+  return onHandlerSetter(handle, [&](ViscHandler& h) {
     if (n >= 0) h.SetNumbHypoComp(n);
   });
 }
 
 QIRA_API int SetNcurves(int handle, int n) {
-  return forwardSetter(handle, [&](ViscHandler& h) {
+  return onHandlerSetter(handle, [&](ViscHandler& h) {
     if (n >= 0) h.SetNcurves(n);
   });
 }
 
 QIRA_API int SetDCompBPs(int handle, int i, double value) {
-  return forwardSetter(handle, [&](ViscHandler& h) { h.SetDCompBPs(i, value); });
+  return onHandlerSetter(handle, [&](ViscHandler& h) { h.SetDCompBPs(i, value); });
 }
 
 QIRA_API int SetIsHypo(int handle, int i, int value) {
-  return forwardSetter(handle, [&](ViscHandler& h) { h.SetIsHypo(i, value); });
+  return onHandlerSetter(handle, [&](ViscHandler& h) { h.SetIsHypo(i, value); });
 }
 
 QIRA_API int SetVsdata(int handle, int i, float value) {
-  return forwardSetter(handle, [&](ViscHandler& h) { h.SetVsdata(i, value); });
+  return onHandlerSetter(handle, [&](ViscHandler& h) { h.SetVsdata(i, value); });
 }
 
 QIRA_API int SetTypeHc(int handle, int i, bool value) {
-  return forwardSetter(handle, [&](ViscHandler& h) { h.SetTypeHc(i, value); });
+  return onHandlerSetter(handle, [&](ViscHandler& h) { h.SetTypeHc(i, value); });
 }
 
 QIRA_API int SetTc(int handle, int i, float value) {
-  return forwardSetter(handle, [&](ViscHandler& h) { h.SetTc(i, value); });
+  return onHandlerSetter(handle, [&](ViscHandler& h) { h.SetTc(i, value); });
 }
 
 QIRA_API int SetPc(int handle, int i, float value) {
-  return forwardSetter(handle, [&](ViscHandler& h) { h.SetPc(i, value); });
+  return onHandlerSetter(handle, [&](ViscHandler& h) { h.SetPc(i, value); });
 }
 
 QIRA_API int SetVc(int handle, int i, float value) {
-  return forwardSetter(handle, [&](ViscHandler& h) { h.SetVc(i, value); });
+  return onHandlerSetter(handle, [&](ViscHandler& h) { h.SetVc(i, value); });
 }
 
 QIRA_API int SetOmega(int handle, int i, float value) {
-  return forwardSetter(handle, [&](ViscHandler& h) { h.SetOmega(i, value); });
+  return onHandlerSetter(handle, [&](ViscHandler& h) { h.SetOmega(i, value); });
 }
 
 QIRA_API int SetMw(int handle, int i, float value) {
-  return forwardSetter(handle, [&](ViscHandler& h) { h.SetMw(i, value); });
+  return onHandlerSetter(handle, [&](ViscHandler& h) { h.SetMw(i, value); });
 }
 
 QIRA_API int SetBoil(int handle, int i, float value) {
-  return forwardSetter(handle, [&](ViscHandler& h) { h.SetBoil(i, value); });
+  return onHandlerSetter(handle, [&](ViscHandler& h) { h.SetBoil(i, value); });
 }
 
 QIRA_API int SetLiqDen(int handle, int i, float value) {
-  return forwardSetter(handle, [&](ViscHandler& h) { h.SetLiqDen(i, value); });
+  return onHandlerSetter(handle, [&](ViscHandler& h) { h.SetLiqDen(i, value); });
 }
 
 QIRA_API int SetWsrk(int handle, int i, float value) {
-  return forwardSetter(handle, [&](ViscHandler& h) { h.SetWsrk(i, value); });
+  return onHandlerSetter(handle, [&](ViscHandler& h) { h.SetWsrk(i, value); });
 }
 
 QIRA_API int SetVchar(int handle, int i, float value) {
-  return forwardSetter(handle, [&](ViscHandler& h) { h.SetVchar(i, value); });
+  return onHandlerSetter(handle, [&](ViscHandler& h) { h.SetVchar(i, value); });
 }
 
 QIRA_API int SetThetaA(int handle, int i, float value) {
-  return forwardSetter(handle, [&](ViscHandler& h) { h.SetThetaA(i, value); });
+  return onHandlerSetter(handle, [&](ViscHandler& h) { h.SetThetaA(i, value); });
 }
 
 QIRA_API int SetThetaB(int handle, int i, float value) {
-  return forwardSetter(handle, [&](ViscHandler& h) { h.SetThetaB(i, value); });
+  return onHandlerSetter(handle, [&](ViscHandler& h) { h.SetThetaB(i, value); });
 }
 
 QIRA_C_END

@@ -16,13 +16,9 @@
 
 using qira::kMissing;
 using qira::kMissingIndex;
-using qira::visc::boundedCount;
-using qira::visc::inRange;
-using qira::visc::valueAt;
+using namespace qira::visc;
 
 namespace {
-
-using qira::visc::at;
 
 // Boiling point (K) and kinematic viscosities (cSt) of the pentane reference point.
 constexpr double kPentaneBoilingPoint = 310.93;

@@ -13,6 +13,7 @@
 
 using qira::kMissing;
 using qira::visc::componentCount;
+using qira::visc::kinematicFrom;
 
 namespace {
 
@@ -28,13 +29,6 @@ std::vector<double> recordColumn(const ViscHandler& h, int n, float pc_comp_data
 // Copies the n mole fractions into the evaluation records.
 void loadComposition(ViscHandler& h, int n, const double* x) {
   for (int i = 0; i < n; ++i) h.m_VsData[static_cast<std::size_t>(i)].x = x[i];
-}
-
-// Kinematic viscosity (cSt) from a dynamic one (cP) and a mass density (kg/m3); missing
-// when either is missing or the density is zero.
-double kinematicFrom(double dynamic, double density) {
-  if (dynamic == kMissing || density == kMissing || density == 0.0) return kMissing;
-  return dynamic / density * 1000;
 }
 
 }  // namespace

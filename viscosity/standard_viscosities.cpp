@@ -12,14 +12,9 @@
 #include "viscosity/visc_internal.h"
 
 using qira::kMissing;
-using qira::visc::boundedCount;
-using qira::visc::inRange;
-using qira::visc::kCharacterizationPressure;
-using qira::visc::valueAt;
+using namespace qira::visc;
 
 namespace {
-
-using qira::visc::at;
 
 // The standard temperatures (single-precision values, C) with their result arrays.
 struct StandardTemperature {
@@ -64,8 +59,7 @@ double pureKinematicViscosity(ViscHandler& h, PureComponentEvaluation& w, int i,
   // The mass density of the same composition, from the molar density just calculated.
   const double rho = qira::visc::massFromMolarDensity(rhom, h.MolecularWeight(e.data()));
   if (inRange(e, i)) e[at(i)] = 0.0;
-  if (mu == kMissing || rho == kMissing || rho == 0.0) return kMissing;
-  return mu / rho * 1000;
+  return qira::visc::kinematicFrom(mu, rho);
 }
 
 // The evaluation records hold the pure-component vector of component i afterwards.
@@ -158,8 +152,8 @@ bool ViscHandler::GenerateStandardViscCurvesRefutas() {
         double v = valueAt(m_HypoViscCrvs[at(j)], i, kMissing);
         // Dynamic data to kinematic; a missing value stays missing.
         if (!m_IsKinVisc && v != kMissing) {
-          const double rho = qira::visc::massDensity(*this, tj, kCharacterizationPressure, e);
-          v = (rho == kMissing || rho == 0.0) ? kMissing : v / rho * 1000;
+          v = qira::visc::kinematicFrom(
+              v, qira::visc::massDensity(*this, tj, kCharacterizationPressure, e));
         }
         nu[at(j)] = v;
         temps[at(j)] = qira::celsiusToKelvin(tj);

@@ -1,7 +1,9 @@
 // ViscHandler data model: construction defaults, per-component storage, deep copies and
 // the plain setters and getters.
+#include <algorithm>
 #include <cstddef>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "ViscHandler.h"
@@ -10,9 +12,7 @@
 
 using qira::kMissing;
 using qira::kMissingIndex;
-using qira::visc::inRange;
-using qira::visc::record;
-using qira::visc::valueAt;
+using namespace qira::visc;
 
 ViscHandler::ViscHandler()
     : m_CrudeConst{},
@@ -38,45 +38,68 @@ ViscHandler::ViscHandler()
 
 ViscHandler::~ViscHandler() = default;
 
-ViscHandler::ViscHandler(const ViscHandler& other)
-    : m_IsKinVisc(other.m_IsKinVisc),
-      m_UseRefutas(other.m_UseRefutas),
-      m_IsKorumProp(other.m_IsKorumProp),
-      m_CalcBulkValues(other.m_CalcBulkValues),
-      m_BulkValues(other.m_BulkValues),
-      m_BulkTemp(other.m_BulkTemp),
-      m_NumbBulkPts(other.m_NumbBulkPts),
-      m_CurveVisc(other.m_CurveVisc),
-      m_CurveBP(other.m_CurveBP),
-      m_CurveTemp(other.m_CurveTemp),
-      m_CurveNpts(other.m_CurveNpts),
-      m_Ncurves(other.m_Ncurves),
-      m_SingleCurveNpts(other.m_SingleCurveNpts),
-      m_HypoTempCrvs(other.m_HypoTempCrvs),
-      m_HypoViscCrvs(other.m_HypoViscCrvs),
-      m_NHypoCurves(other.m_NHypoCurves),
-      m_DCompBPs(other.m_DCompBPs),
-      m_HypoBPs(other.m_HypoBPs),
-      m_HypoIndex(other.m_HypoIndex),
-      m_NumbHypoComp(other.m_NumbHypoComp),
-      m_NumbComp(other.m_NumbComp),
-      m_VsData(other.m_VsData),
-      m_MaxIter(other.m_MaxIter),
-      m_RefutasA(other.m_RefutasA),
-      m_RefutasB(other.m_RefutasB),
-      m_RefutasC(other.m_RefutasC),
-      m_PentaneVisc1(other.m_PentaneVisc1),
-      m_PentaneVisc2(other.m_PentaneVisc2),
-      m_PentaneDensity(other.m_PentaneDensity),
-      m_CpvVisc38(other.m_CpvVisc38),
-      m_CpvVisc50(other.m_CpvVisc50),
-      m_CpvVisc60(other.m_CpvVisc60),
-      m_CpvVisc100(other.m_CpvVisc100),
-      m_ThetaA(other.m_ThetaA),
-      m_ThetaB(other.m_ThetaB),
-      m_IsHypo(other.m_IsHypo),
-      m_MyUniqueID(other.m_MyUniqueID) {
-  for (std::size_t i = 0; i < 35; ++i) m_CrudeConst[i] = other.m_CrudeConst[i];
+namespace {
+
+// Every field of the handler but its property records (m_CompData), in declared order:
+// f(mine, theirs) for each pair of corresponding fields of a and b. The records are
+// owned through pointers and a copy must duplicate and relink them, so the copy
+// constructor and the assignment handle them themselves.
+template <typename A, typename B, typename F>
+void forEachPlainField(A& a, B& b, F&& f) {
+  f(a.m_CrudeConst, b.m_CrudeConst);
+  f(a.m_IsKinVisc, b.m_IsKinVisc);
+  f(a.m_UseRefutas, b.m_UseRefutas);
+  f(a.m_IsKorumProp, b.m_IsKorumProp);
+  f(a.m_CalcBulkValues, b.m_CalcBulkValues);
+  f(a.m_BulkValues, b.m_BulkValues);
+  f(a.m_BulkTemp, b.m_BulkTemp);
+  f(a.m_NumbBulkPts, b.m_NumbBulkPts);
+  f(a.m_CurveVisc, b.m_CurveVisc);
+  f(a.m_CurveBP, b.m_CurveBP);
+  f(a.m_CurveTemp, b.m_CurveTemp);
+  f(a.m_CurveNpts, b.m_CurveNpts);
+  f(a.m_Ncurves, b.m_Ncurves);
+  f(a.m_SingleCurveNpts, b.m_SingleCurveNpts);
+  f(a.m_HypoTempCrvs, b.m_HypoTempCrvs);
+  f(a.m_HypoViscCrvs, b.m_HypoViscCrvs);
+  f(a.m_NHypoCurves, b.m_NHypoCurves);
+  f(a.m_DCompBPs, b.m_DCompBPs);
+  f(a.m_HypoBPs, b.m_HypoBPs);
+  f(a.m_HypoIndex, b.m_HypoIndex);
+  f(a.m_NumbHypoComp, b.m_NumbHypoComp);
+  f(a.m_NumbComp, b.m_NumbComp);
+  f(a.m_VsData, b.m_VsData);
+  f(a.m_MaxIter, b.m_MaxIter);
+  f(a.m_RefutasA, b.m_RefutasA);
+  f(a.m_RefutasB, b.m_RefutasB);
+  f(a.m_RefutasC, b.m_RefutasC);
+  f(a.m_PentaneVisc1, b.m_PentaneVisc1);
+  f(a.m_PentaneVisc2, b.m_PentaneVisc2);
+  f(a.m_PentaneDensity, b.m_PentaneDensity);
+  f(a.m_CpvVisc38, b.m_CpvVisc38);
+  f(a.m_CpvVisc50, b.m_CpvVisc50);
+  f(a.m_CpvVisc60, b.m_CpvVisc60);
+  f(a.m_CpvVisc100, b.m_CpvVisc100);
+  f(a.m_ThetaA, b.m_ThetaA);
+  f(a.m_ThetaB, b.m_ThetaB);
+  f(a.m_IsHypo, b.m_IsHypo);
+  f(a.m_MyUniqueID, b.m_MyUniqueID);
+}
+
+// One field copied, or taken over from a copy that is discarded afterwards.
+template <typename T>
+void copyField(T& mine, const T& theirs) { mine = theirs; }
+template <typename T, std::size_t N>
+void copyField(T (&mine)[N], const T (&theirs)[N]) { std::copy(theirs, theirs + N, mine); }
+template <typename T>
+void takeField(T& mine, T& theirs) { mine = std::move(theirs); }
+template <typename T, std::size_t N>
+void takeField(T (&mine)[N], T (&theirs)[N]) { std::copy(theirs, theirs + N, mine); }
+
+}  // namespace
+
+ViscHandler::ViscHandler(const ViscHandler& other) {
+  forEachPlainField(*this, other, [](auto& mine, const auto& theirs) { copyField(mine, theirs); });
   // Own copies of the property records, and evaluation records linked to them: a link
   // to the source's record k becomes a link to this handler's record k.
   m_CompData.reserve(other.m_CompData.size());
@@ -98,45 +121,8 @@ ViscHandler& ViscHandler::operator=(const ViscHandler& other) {
     ViscHandler copy(other);
     // Field-wise move of the finished copy; the records keep their addresses, so the
     // evaluation records stay linked to the records this handler now owns.
-    for (std::size_t i = 0; i < 35; ++i) m_CrudeConst[i] = copy.m_CrudeConst[i];
-    m_IsKinVisc = copy.m_IsKinVisc;
-    m_UseRefutas = copy.m_UseRefutas;
-    m_IsKorumProp = copy.m_IsKorumProp;
-    m_CalcBulkValues = std::move(copy.m_CalcBulkValues);
-    m_BulkValues = std::move(copy.m_BulkValues);
-    m_BulkTemp = std::move(copy.m_BulkTemp);
-    m_NumbBulkPts = copy.m_NumbBulkPts;
-    m_CurveVisc = std::move(copy.m_CurveVisc);
-    m_CurveBP = std::move(copy.m_CurveBP);
-    m_CurveTemp = std::move(copy.m_CurveTemp);
-    m_CurveNpts = std::move(copy.m_CurveNpts);
-    m_Ncurves = copy.m_Ncurves;
-    m_SingleCurveNpts = copy.m_SingleCurveNpts;
-    m_HypoTempCrvs = std::move(copy.m_HypoTempCrvs);
-    m_HypoViscCrvs = std::move(copy.m_HypoViscCrvs);
-    m_NHypoCurves = copy.m_NHypoCurves;
-    m_DCompBPs = std::move(copy.m_DCompBPs);
-    m_HypoBPs = std::move(copy.m_HypoBPs);
-    m_HypoIndex = std::move(copy.m_HypoIndex);
-    m_NumbHypoComp = copy.m_NumbHypoComp;
-    m_NumbComp = copy.m_NumbComp;
-    m_VsData = std::move(copy.m_VsData);
+    forEachPlainField(*this, copy, [](auto& mine, auto& theirs) { takeField(mine, theirs); });
     m_CompData = std::move(copy.m_CompData);
-    m_MaxIter = copy.m_MaxIter;
-    m_RefutasA = copy.m_RefutasA;
-    m_RefutasB = copy.m_RefutasB;
-    m_RefutasC = copy.m_RefutasC;
-    m_PentaneVisc1 = copy.m_PentaneVisc1;
-    m_PentaneVisc2 = copy.m_PentaneVisc2;
-    m_PentaneDensity = copy.m_PentaneDensity;
-    m_CpvVisc38 = std::move(copy.m_CpvVisc38);
-    m_CpvVisc50 = std::move(copy.m_CpvVisc50);
-    m_CpvVisc60 = std::move(copy.m_CpvVisc60);
-    m_CpvVisc100 = std::move(copy.m_CpvVisc100);
-    m_ThetaA = std::move(copy.m_ThetaA);
-    m_ThetaB = std::move(copy.m_ThetaB);
-    m_IsHypo = std::move(copy.m_IsHypo);
-    m_MyUniqueID = copy.m_MyUniqueID;
   }
   return *this;
 }

@@ -89,6 +89,13 @@ inline double massFromMolarDensity(double rhom, double mw) {
   return mw * rhom;
 }
 
+// Kinematic viscosity (cSt) from a dynamic one (cP) and a mass density (kg/m3); missing
+// when either is missing or the density is zero.
+inline double kinematicFrom(double dynamic, double density) {
+  if (dynamic == kMissing || density == kMissing || density == 0.0) return kMissing;
+  return dynamic / density * 1000;
+}
+
 // The COSTALD inputs of the handler's component records (widened to double, 0.0 without
 // a record), read once by a calculation that needs many mixture densities.
 struct DensityColumns {
