@@ -18,9 +18,13 @@ QIRA_C_BEGIN
 
 /** Bulk sulphur S (wt %) from the host's property x, molecular weight M and density rho
  * (kg/m3, d = rho/1000): 177.448 - 170.946 x below M = 200; 38.4628 x - 58.02 -
- * 0.0229 (d - 1.4315) x + 22.4 d from M = 200 up. Riazi's sulphur correlation (Riazi
- * 2005, ch. 3), with the terms as adopted here. A negative estimate is written as 0.0.
- * Returns true. */
+ * 0.0229 (d - 1.4315) x + 22.4 d from M = 200 up. Form as in the sulphur correlation of
+ * Riazi, M.R., Nasimi, N. and Roomi, Y.A., 1999, "Estimation of sulfur content of
+ * petroleum products and crude oils", Ind. Eng. Chem. Res. 38(11):4507-4512 (wt % sulphur
+ * from molecular weight, refractive index and specific gravity; fitted on fractions of M
+ * about 75 to 1500 with up to 6 wt % sulphur), also given in Riazi (2005, ch. 3); the
+ * constants are as received and have not been checked term by term against the paper.
+ * A negative estimate is written as 0.0. Returns true. */
 QIRA_API bool Blend_EstatimateBulkSulphurByRiazi(double x, double M, double rho, double* S);
 
 /** C5 asphaltenes 0.01272 a^2 + 0.74195 a for a >= 0; -32767.0 otherwise (also for NaN).
@@ -47,9 +51,12 @@ QIRA_API bool Blend_EstimateNaphthenicByNDM(double unused, double M, double rho,
 
 /** Paraffin, naphthene and aromatic percentages (normalised to a sum of 100) from the
  * host's property x and rho (kg/m3, d = rho/1000): %P = 325.74 - 348.14 d + 1.166 x,
- * %N = 263.853 d - 195.71 - 3.992 (d - 1.4315) x, %A the rest; in the manner of Riazi,
- * M.R. and Roomi, Y.A., 2001, Ind. Eng. Chem. Res. 40(8):1975-1984, with the
- * coefficients as adopted here. Returns true. */
+ * %N = 263.853 d - 195.71 - 3.992 (d - 1.4315) x, %A the rest. Named after Riazi, M.R.
+ * and Roomi, Y.A., 2001, "Use of the refractive index in the estimation of thermophysical
+ * properties of hydrocarbons and petroleum mixtures", Ind. Eng. Chem. Res. 40:1975-1984,
+ * which estimates the composition of petroleum fractions from refractive-index
+ * parameters; the coefficients are as received and have not been matched against the
+ * paper's printed equations. Returns true. */
 QIRA_API bool Blend_EstimatePNAbyRiaziRoomi(double x, double rho, double* P, double* N, double* A);
 
 /** Softening point 38.342 - 0.036 v + 0.0006434 v^2 - 1.774e-6 v^3 + 1.449e-9 v^4;
