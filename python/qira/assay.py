@@ -70,9 +70,12 @@ UNITS = {"t_low": "K", "t_high": "K", "nbp": "K", "mw": "kg/kmol", "tc": "K", "p
          "vc": "m3/kmol", "vstar": "m3/kmol", "visc38": "cSt", "visc100": "cSt"}
 
 ViscosityFit = namedtuple("ViscosityFit", "temperature measured calculated given")
-ViscosityFit.__doc__ = """One bulk point of the viscosity fit: temperature (K), measured and
-calculated kinematic viscosity (cSt), and whether the user gave it (False: the handler
-synthesized it on the Walther line through the measured points)."""
+ViscosityFit.__doc__ = """One point of the viscosity fit: temperature (K), measured and
+calculated kinematic viscosity (cSt), and whether the user gave it. A given point's
+calculated value is the fitted mixture's viscosity at its temperature; a point not given was
+derived on the Walther line through the measured ones (the 38 and 100 C points the fit is
+anchored at, or a point the handler moved a single measurement to) and its calculated value
+is the handler's."""
 
 
 # ---- input checks ---------------------------------------------------------------------
@@ -496,10 +499,16 @@ class CutTable:
                      % (self.sg, 141.5 / self.sg - 131.5, self.watson_k, self.mw,
                         "" if self.mw_scale == 1.0 else ", MW scale %.4f" % self.mw_scale))
         lines += ["note: " + n for n in self.notes]
-        for p in self.viscosity_fit or ():
-            lines.append("viscosity at %.1f C: measured %.4g cSt, calculated %.4g cSt%s"
-                         % (p.temperature - 273.15, p.measured, p.calculated,
-                            "" if p.given else " (synthesized point)"))
+        fit = self.viscosity_fit or ()
+        anchored = len({p.temperature for p in fit if p.given}) > 1   # fitted at 38 and 100 C
+        for p in fit:
+            # more than 1 K outside: 100 F (37.8 C) still counts as 38 C
+            outside = anchored and not STANDARD_K[0] - 1.0 <= p.temperature <= STANDARD_K[1] + 1.0
+            lines.append("viscosity at %.1f C: measured %.4g cSt, calculated %s cSt%s"
+                         % (p.temperature - 273.15, p.measured,
+                            "-" if p.calculated is None else "%.4g" % p.calculated,
+                            " (synthesized point)" if not p.given else
+                            " (outside the fitted 38-100 C range)" if outside else ""))
         return "\n".join(lines)
 
 
@@ -526,9 +535,40 @@ def _light_end_critical(d):
                              omega_srk)
 
 
+STANDARD_K = (311.15, 373.15)   # the cut table's viscosity temperatures, 38 and 100 C
+
+
+def _fit_points(bulk):
+    """The bulk points the ViscHandler is fitted to. With two or more measured points:
+    exactly two points, at 38 and 100 C, each the measured value where one
+    was measured there, else read from the ASTM D341 (Walther) line through the two
+    measured points nearest it. The handler fits every cut's thetas over the bulk points'
+    temperatures and extrapolates beyond them; anchoring the fit at the standard
+    temperatures keeps the cuts' 38 and 100 C values interpolated, so that their Walther
+    lines rise with NBP instead of crossing. One measured point: the point as
+    given (the handler moves it along a Walther line itself). Two values at one
+    temperature are refused."""
+    pts = sorted(bulk)
+    if len({t for t, _ in pts}) < len(pts):
+        raise ValueError("viscosities: two values at one temperature")
+    if len(pts) < 2:
+        return pts
+    out = []
+    for t in STANDARD_K:
+        same = [nu for tm, nu in pts if abs(tm - t) < 1e-6]
+        out.append((t, same[0] if same else _walther_at(pts, t)))
+    return out
+
+
 def _viscosities(rows, bulk):
     """Fills visc38/visc100 of the rows from a ViscHandler fitted to the bulk viscosities
-    ((K, cSt) pairs); returns the fit report (ViscosityFit per bulk point) or None."""
+    ((K, cSt) pairs) through _fit_points; returns the fit report or None.
+
+    The report (ViscosityFit per point, by temperature) holds every measured point, given,
+    with the fitted mixture's kinematic viscosity there (the handler's whole-mixture
+    correlation evaluated at that temperature), and every other point the handler was
+    fitted to, not given (derived from the measured ones), with its value and the
+    handler's calculated one."""
     comps = [raw.Component(tb=r["nbp"], tc=r["tc"], pc=r["pc"], vc=r["vc"], omega=r["omega"],
                            mw=r["mw"], liq_den=r["sg"] * WATER_60F, wsrk=r["omega_srk"],
                            vchar=r["vstar"], x=r["mole_fraction"], hypo=r["hypo"]) for r in rows]
@@ -537,26 +577,34 @@ def _viscosities(rows, bulk):
     with raw.ViscHandler() as vh:
         vh.set_components(comps)
 
-        def density(t_c):
-            value = vh.liquid_mass_density(t_c, P_ATM, x)
+        def mixture(prop, t_c):
+            # the property call leaves x stored as the handler's composition
+            try:
+                value = prop(t_c, P_ATM, x)
+            except raw.QiraError:
+                value = None
             vh.set_composition(x)
             return value
         if bulk:
-            temps_c = [t - 273.15 for t, _ in bulk]
+            points = [(t - 273.15, nu) for t, nu in _fit_points(bulk)]
             # the handle interface holds dynamic viscosities: cP = cSt * rho / 1000
-            vh.set_bulk_values(temps_c, [nu * density(tc) / 1000.0
-                                         for tc, (_, nu) in zip(temps_c, bulk)])
+            vh.set_bulk_values([tc for tc, _ in points],
+                               [nu * mixture(vh.liquid_mass_density, tc) / 1000.0
+                                for tc, nu in points])
         vh.characterize()
         for r, std in zip(rows, vh.standard_viscosities()):
             r["visc38"], r["visc100"] = std[0], std[3]
         if bulk:
-            report = []
-            given = {round(t - 273.15, 6) for t, _ in bulk}
+            given = sorted(bulk)
+            report = [ViscosityFit(t, nu, mixture(vh.liquid_kinematic_viscosity, t - 273.15),
+                                   True) for t, nu in given]
             for tc, meas, calc in zip(*vh.bulk_points()):
-                rho = density(tc)
+                if any(abs(tc + 273.15 - t) < 1e-6 for t, _ in given):
+                    continue
+                rho = mixture(vh.liquid_mass_density, tc)
                 report.append(ViscosityFit(tc + 273.15, meas * 1000.0 / rho,
-                                           None if calc is None else calc * 1000.0 / rho,
-                                           round(tc, 6) in given))
+                                           None if calc is None else calc * 1000.0 / rho, False))
+            report.sort(key=lambda p: p.temperature)
     return report
 
 
@@ -665,9 +713,12 @@ def walther_inverse(w):
 
 def _walther_at(points, t):
     """Kinematic viscosity (cSt) at t (K) on the ASTM D341 line through the two measured
-    points nearest t."""
-    pts = sorted(points, key=lambda p: abs(p[0] - t))[:2]
-    (t1, v1), (t2, v2) = sorted(pts)
+    points nearest t (at two different temperatures)."""
+    near = sorted(points, key=lambda p: abs(p[0] - t))
+    other = [p for p in near if p[0] != near[0][0]]
+    if not other:
+        raise ValueError("viscosities: a Walther line needs two different temperatures")
+    (t1, v1), (t2, v2) = sorted([near[0], other[0]])
     w1, w2 = walther(v1), walther(v2)
     slope = (w2 - w1) / (math.log10(t2) - math.log10(t1))
     return walther_inverse(w1 + slope * (math.log10(t) - math.log10(t1)))
