@@ -540,14 +540,14 @@ STANDARD_K = (311.15, 373.15)   # the cut table's viscosity temperatures, 38 and
 
 def _fit_points(bulk):
     """The bulk points the ViscHandler is fitted to. With two or more measured points:
-    exactly two points, at 38 and 100 C, each the measured value where one
-    was measured there, else read from the ASTM D341 (Walther) line through the two
-    measured points nearest it. The handler fits every cut's thetas over the bulk points'
+    exactly two points, at 38 and 100 C, each the measured value where one was measured
+    there, else read from the ASTM D341 (Walther) line through the two measured points
+    nearest it. The handler fits every cut's thetas over the bulk points'
     temperatures and extrapolates beyond them; anchoring the fit at the standard
     temperatures keeps the cuts' 38 and 100 C values interpolated, so that their Walther
-    lines rise with NBP instead of crossing. One measured point: the point as
-    given (the handler moves it along a Walther line itself). Two values at one
-    temperature are refused."""
+    lines rise with NBP instead of crossing. One measured point: the point as given (the
+    handler moves it along a Walther line itself). Two values at one temperature are
+    refused."""
     pts = sorted(bulk)
     if len({t for t, _ in pts}) < len(pts):
         raise ValueError("viscosities: two values at one temperature")
@@ -578,12 +578,8 @@ def _viscosities(rows, bulk):
         vh.set_components(comps)
 
         def mixture(prop, t_c):
-            # the property call leaves x stored as the handler's composition
-            try:
-                value = prop(t_c, P_ATM, x)
-            except raw.QiraError:
-                value = None
-            vh.set_composition(x)
+            value = prop(t_c, P_ATM, x)
+            vh.set_composition(x)   # the property call leaves x stored
             return value
         if bulk:
             points = [(t - 273.15, nu) for t, nu in _fit_points(bulk)]
