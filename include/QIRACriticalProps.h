@@ -29,7 +29,8 @@ QIRA_C_BEGIN
  * Source: M. R. Riazi, T. E. Daubert, "Simplify property predictions", Hydrocarbon
  * Processing 59(3) (1980) 115-116.
  * Formula: Tc[R] = 24.2787 Tb[R]^0.58848 SG^0.3596.
- * Validity: Tb 100-850 F (311-728 K), API gravity 6.6-95 (SG 0.62-1.03).
+ * Validity: Tb 100-850 F (311-728 K), API gravity 6.6-95 (SG 0.62-1.03). Far above it the
+ * result falls below Tb (for SG 0.8 from about 1060 K).
  * Failure: -32767.0 for tb or sg not finite and positive, or a result not above tb. */
 QIRA_API double QiraCrit_TcRiaziDaubert1980(double tb, double sg);
 
@@ -85,8 +86,8 @@ QIRA_API double QiraCrit_AcentricKeslerLee1976(double tb, double sg, double tc, 
  * point, fT a function of Tb and exp(5 (SG0 - SG)) - 1, SG0 the paraffin's gravity.
  * Validity: fitted to the normal paraffins C1-C100, tested on petroleum and coal-tar
  * fractions.
- * Domain: a paraffin reference Tc0 above Tb; |fT|, |fV|, |fP| < 1/2 (one domain for the three
- * properties).
+ * Domain: a paraffin reference Tc0 above Tb, i.e. Tb between about 84 K and 1112 K
+ * (152-2002 R); |fT|, |fV|, |fP| < 1/2 (one domain for the three properties).
  * Failure: -32767.0 for tb or sg not finite and positive, outside the domain, or a result not
  * above tb. */
 QIRA_API double QiraCrit_TcTwu1984(double tb, double sg);
