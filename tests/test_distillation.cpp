@@ -25,7 +25,6 @@ const V kD86F = {100, 130, 150, 200, 250, 300, 370, 400, 430};
 const V kTbpF = {22.881, 56.025, 101.013, 181.819, 251.318, 313.835, 389.022, 422.496, 494.851};
 // The API 3A1.1 segment 10 % to 30 %.
 const qira::ConversionSegment k10to30{4.9004, 0.71644, 250};
-const double kFbp = 99.999 / 100;  // the FBP yield as computed at the call
 
 // A random ordered curve in kelvin, steps of 1 to 250 F: some segments run past their
 // correlation limits and exercise the piecewise extension.
