@@ -3,6 +3,7 @@
 // characterization driver in every data scenario, the theta fit, and the integer-handle
 // interface checked against the class.
 #include <climits>
+#include <cstdlib>
 
 #include "QIRACetane.h"
 #include "QIRALiquidProps.h"
@@ -660,24 +661,26 @@ int filledHandle() {
 
 }  // namespace
 
-// Runs in its own process (ctest): no handle was created before.
-TEST(ViscHandles, NumberingFromOneWithoutReuse) {
-  ASSERT_EQ(qira::visc::lastHandle(), 0);
-  EXPECT_EQ(CreateViscHandler(), 1);
-  EXPECT_EQ(CreateViscHandler(), 2);
-  DeleteViscHandler(1);
-  EXPECT_EQ(CreateViscHandler(), 3);
-  EXPECT_EQ(GetNumbComp(1), -1);
-  EXPECT_EQ(GetNumbComp(3), 0);
-  // At the end of the range: INT_MAX is the last handle, then nothing more is created.
-  const int kept = CreateViscHandler();
-  SetNumbComp(kept, 5);
-  qira::visc::advanceHandleCounter(INT_MAX - 1);
-  EXPECT_EQ(CreateViscHandler(), INT_MAX);
-  EXPECT_EQ(CreateViscHandler(), -1);
-  qira::visc::advanceHandleCounter(1);  // never moves back
-  EXPECT_EQ(CreateViscHandler(), -1);
-  EXPECT_EQ(GetNumbComp(kept), 5);
+TEST(ViscHandles, NumberingWithoutReuseToTheEndOfTheRange) {
+  const int first = CreateViscHandler();
+  EXPECT_EQ(first, qira::visc::lastHandle());
+  EXPECT_EQ(CreateViscHandler(), first + 1);
+  DeleteViscHandler(first);
+  EXPECT_EQ(CreateViscHandler(), first + 2) << "a deleted handle is not reused";
+  EXPECT_EQ(GetNumbComp(first), -1);
+  EXPECT_EQ(GetNumbComp(first + 2), 0);
+  // INT_MAX is the last handle, then nothing more is created (in a child process, so
+  // that the other tests keep their handles).
+  EXPECT_EXIT(
+      {
+        const int kept = CreateViscHandler();
+        SetNumbComp(kept, 5);
+        qira::visc::advanceHandleCounter(INT_MAX - 1);
+        const bool last = CreateViscHandler() == INT_MAX && CreateViscHandler() == -1;
+        qira::visc::advanceHandleCounter(1);  // never moves back
+        std::exit(last && CreateViscHandler() == -1 && GetNumbComp(kept) == 5 ? 0 : 1);
+      },
+      testing::ExitedWithCode(0), "");
 }
 
 TEST(ViscHandles, CharacterizationThroughHandlesMatchesTheClass) {
