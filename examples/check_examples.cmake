@@ -1,17 +1,24 @@
-# Builds the docs pages' worked examples against the public headers only, runs them and
+# Builds the docs pages' worked examples against the public headers only (configured once
+# per build tree, rebuilt when a source or the library changes), runs them and
 # the example host, and compares what they print with the expected outputs kept beside
 # them (examples/docs/<page>.out, examples/example_host.out). Also checks that every page
 # still shows the kept program and output.
 # Inputs: SOURCE_DIR (examples), DOCS_DIR, WORK_DIR, INCLUDE_DIR, LIBRARY, HOST, PYTHON,
 # and the compiler/linker flags of the library build.
-file(REMOVE_RECURSE ${WORK_DIR})
-execute_process(COMMAND ${CMAKE_COMMAND} -S ${SOURCE_DIR}/docs -B ${WORK_DIR}/build
-  -DCMAKE_BUILD_TYPE=Release -DQIRA_INCLUDE_DIR=${INCLUDE_DIR} -DQIRA_LIBRARY=${LIBRARY}
-  "-DCMAKE_C_FLAGS=${HOST_C_FLAGS}" "-DCMAKE_CXX_FLAGS=${HOST_CXX_FLAGS}"
-  "-DCMAKE_EXE_LINKER_FLAGS=${HOST_LINK_FLAGS}"
-  RESULT_VARIABLE rc OUTPUT_QUIET)
-if(NOT rc EQUAL 0)
-  message(FATAL_ERROR "configuring the docs examples failed")
+# The build folder is kept between runs: only what changed is rebuilt.
+file(GLOB old_outputs ${WORK_DIR}/*.txt ${WORK_DIR}/chart.svg)
+if(old_outputs)
+  file(REMOVE ${old_outputs})
+endif()
+if(NOT EXISTS ${WORK_DIR}/build/CMakeCache.txt)
+  execute_process(COMMAND ${CMAKE_COMMAND} -S ${SOURCE_DIR}/docs -B ${WORK_DIR}/build
+    -DCMAKE_BUILD_TYPE=Release -DQIRA_INCLUDE_DIR=${INCLUDE_DIR} -DQIRA_LIBRARY=${LIBRARY}
+    "-DCMAKE_C_FLAGS=${HOST_C_FLAGS}" "-DCMAKE_CXX_FLAGS=${HOST_CXX_FLAGS}"
+    "-DCMAKE_EXE_LINKER_FLAGS=${HOST_LINK_FLAGS}"
+    RESULT_VARIABLE rc OUTPUT_QUIET)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "configuring the docs examples failed")
+  endif()
 endif()
 execute_process(COMMAND ${CMAKE_COMMAND} --build ${WORK_DIR}/build RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
