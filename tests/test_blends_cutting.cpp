@@ -70,16 +70,6 @@ TEST(TbpBlend, PointListsOfEachMode) {
   for (double v : t) EXPECT_TRUE(std::isfinite(v));
 }
 
-TEST(TbpBlend, ReadsThePointListAndClampsTheYields) {
-  // Knots (0.5, 400) and (1.0, 440): the line 400 + 80 (F - 0.5); yields clamped to the
-  // IBP value 1 % and 0.99999.
-  V y{0.0, 0.75, 1.0}, t(3), x{0.5, 0.5}, b{400, 440};
-  ASSERT_TRUE(Blend_TBP(x.data(), b.data(), 2, t.data(), y.data(), 3, true, kMiss, kMiss));
-  expectRows({{"yield 0 clamped to 0.01", y[0], 0.01, 0}, {"yield 1 clamped", y[2], kFbp, 0},
-              {"on the line at 0.75", t[1], 420, 1e-12}, {"on the line at the IBP yield", t[0], 360.8, 1e-12}});
-  for (double v : tbpAt({0.0, 0.3, 0.7, 1.0}, {1.0}, {450}, false)) EXPECT_EQ(v, 450.0) << "one component";
-}
-
 TEST(StandardBlends, TransferOfTheTbpCurveOntoEachMethod) {
   V grid(9), sg(9);
   D86ValidYields(grid.data());
@@ -361,20 +351,6 @@ TEST(LabCurves, DriversCutTheirCurves) {
     ASSERT_TRUE(Blend_GetCompFromTBP(kLabK.data(), f.data(), 9, cuts.data(), want.data(), 7));
     EXPECT_EQ(out == want, option != 0) << "option " << option;
   }
-}
-
-TEST(LabCurves, D86CurveCutIntoThirtyAndBlendedBack) {
-  // The host's typical request and back: thirty pseudo-components at NBPs 20 C to 460 C,
-  // blended back in point mode at the laboratory yields. Deviations found (K): within
-  // 1.25 K from 10 % to 95 %; +5.0 at 5 % (two cuts on the steep TBP front); -6.8 at
-  // 1 % (below the lightest cut); -9.0 at the end (the TBP tail beyond 460 C is shared
-  // out over all components).
-  V f = kLabFrac, nbp(30), x(30), y = kLabFrac, d86(9);
-  for (int i = 0; i < 30; ++i) nbp[i] = 293.15 + i * 440.0 / 29;
-  Blend_GetD86Comp(9, f.data(), kLabK.data(), nbp.data(), x.data(), 30);
-  ASSERT_TRUE(Blend_D86(x.data(), nbp.data(), 30, d86.data(), y.data(), 9, true));
-  const V found{-6.789, 5.026, -1.041, 0.045, -0.074, -0.273, 1.208, -0.156, -8.986};
-  for (int i = 0; i < 9; ++i) EXPECT_NEAR(d86[i] - kLabK[i], found[i], 0.25) << "yield " << y[i];
 }
 
 TEST(LabCurves, NbpRangeFractionsAndYieldCuts) {
