@@ -363,8 +363,11 @@ TEST(LabCurves, NbpRangeFractionsAndYieldCuts) {
   };
   V whole, upTo, beyond, gap;
   const double all = range(kMiss, kMiss, whole, frac), part = range(450, kMiss, upTo, frac);
-  const V f0{0.0, 1.0, 0.0};
+  const V f0{0.0, 1.0, 0.0}, curveT{400, 500, 600}, curveC{0.2, 0.7, 1.0}, cuts4{400, 450, 500, 600};
+  V cf4(4);  // the material between 400 and 450 K read on the blend's TBP curve
+  ASSERT_TRUE(Blend_GetCompFromTBP(curveT.data(), curveC.data(), 3, cuts4.data(), cf4.data(), 4));
   expectRows({
+      {"up to 450 K: the material between the lowest NBP and the bound", part, cf4[1], 1e-12},
       {"both bounds open: the cut at the lowest NBP is not counted", all, 0.8, 2e-3},
       {"open bounds keep every fraction", whole[0] + whole[2], 0.8, 1e-12},
       {"up to 450 K: 0.5 of the straddling component's 0.5 beside 0.2", upTo[0], 0.25 / 0.45, 1e-12},

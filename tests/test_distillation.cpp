@@ -440,7 +440,9 @@ TEST(CurveFit, SeededMonotoneTablesGiveMonotoneResults) {
     if (!monotone(x, y, q, out, t)) continue;
     repaired += t.passes > 0;
     for (int j = 0; j + 1 < m; ++j)
-      if (q[j + 1] - q[j] > 1e-8) EXPECT_GE(sign * (out[j + 1] - out[j]), 0) << trial;
+      if (q[j + 1] - q[j] > 1e-8) {
+        EXPECT_GE(sign * (out[j + 1] - out[j]), 0) << trial;
+      }
   }
   EXPECT_GT(repaired, 0) << "the property covers repaired curves too";
 }
