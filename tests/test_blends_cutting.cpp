@@ -117,6 +117,10 @@ TEST(StandardBlends, D2887AndD1160Blends) {
   ASSERT_TRUE(Blend_D2887(kFrac.data(), kNbp.data(), kN, d.data(), y.data(), 3));
   EXPECT_DOUBLE_EQ(y[0], 0.05);
   EXPECT_DOUBLE_EQ(y[2], 0.99);
+  SetFBPValue(100);
+  y = {0.5, 1.0};
+  ASSERT_TRUE(Blend_D2887(kFrac.data(), kNbp.data(), kN, d.data(), y.data(), 2));
+  EXPECT_EQ(y[1], 0.99999) << "the fixed upper bound of D2887 yields";
   SetOptionsNew(1.0, 99.999, 0, 0, 1);
   // The D1160 curve is the TBP curve above 50 %, flatter below it.
   V q{0.1, 0.3, 0.5, 0.50001, 0.8}, d1160(5);

@@ -243,15 +243,17 @@ TEST(Api6AndD1160, PolynomialAndQuarticConversions) {
   for (int i = 1; i < 7; ++i) EXPECT_GT(d86[i], d86[i - 1]);
   // TBP 300, 400, 500, 700 F: 30-50 % difference 200 F (beyond 180, carried over), the
   // others by the upper and initial quartics; back by the inverse quartics.
-  const V t4 = kelvinOf({300, 400, 500, 700});
-  V d(4), back(4);
+  const V t4 = kelvinOf({300, 400, 500, 700}), at180 = kelvinOf({300, 400, 500, 680});
+  V d(4), back(4), d180(4);
   ASSERT_TRUE(Blend_TBPtoD1160(t4.data(), d.data()));
+  ASSERT_TRUE(Blend_TBPtoD1160(at180.data(), d180.data()));
   ASSERT_TRUE(Blend_D1160toTBP(back.data(), t4.data()));
   expectRows({
       {"API polynomial, TBP 50 % of 0 F", KtoF(d86[3]), 20.07479, 1e-9},
       {"API polynomial, 50-70 % step of 30 F (hand calculation)", KtoF(d86[4]) - KtoF(d86[3]), 19.645054217019, 1e-9},
       {"D1160 50 % point is the TBP 50 % point", KtoF(d[3]), 700, 1e-9},
       {"D1160, difference beyond 180 F carried over", KtoF(d[3]) - KtoF(d[2]), 200, 1e-9},
+      {"D1160, a difference of exactly 180 F still by the quartic", KtoF(d180[3]) - KtoF(d180[2]), 180.06808039976863, 1e-9},
       {"D1160 upper quartic at 100 F (hand calculation)", KtoF(d[2]) - KtoF(d[1]), 94.1374036871615, 1e-9},
       {"D1160 initial quartic at 100 F", KtoF(d[1]) - KtoF(d[0]), 68.91909576878314, 1e-9},
       {"D1160 to TBP upper quartic at 100 F", KtoF(back[2]) - KtoF(back[1]), 105.424096, 1e-9},
@@ -295,6 +297,7 @@ TEST(ProbabilityScale, TableMapsAndInverse) {
       {"inverse of the scale's ends", ps::toFraction(ps::kZmin) + ps::toFraction(ps::kZmax), 1.0, 0},
       {"inverse above the scale", ps::toFraction(5.0), 1.0, 0},
       {"inverse on the lower tail", ps::toFraction(-2.5), 0.0001636313344177298, 1e-15},
+      {"inverse at the tail boundary itself: the tail", ps::toFraction(-2.184803016), 0.0010000000193097346, 1e-18},
   });
   EXPECT_LT(ps::toScore(-0.5, req), ps::kZmin) << "below 0 the first interval is extended";
   double worst = 0, worstAt = 0;
@@ -343,6 +346,7 @@ TEST(CurveFit, LocalSplineAndThreePointValues) {
       {"x0 = x1: the line through points 0 and 2", lstsqr({1, 1, 3}, {10, 12, 30}, 4), 40, 1e-12},
       {"x0 = x2: the line through points 0 and 1", lstsqr({1, 2, 1}, {10, 15, 99}, 0), 5, 1e-12},
       {"coincident abscissae with degenerate value 0", lstsqr({3, 3, 3}, {0, 5, 6}, 1), 0, 0},
+      {"degenerate value 0 with gaps that do not underflow: on to the three-point value", lstsqr({0, 5e-6, 1}, {0, 0, 7}, 0.5), 3.5, 1e-9},
       {"quadratic 100 - 3x + 4x^2 kept at 8 (r = 1.02)", lstsqr({0, 1, 2}, {100, 101, 110}, 8), 332, 1e-9},
       {"quadratic refused at 10 (r = 1.58): the line", lstsqr({0, 1, 2}, {100, 101, 110}, 10), 182, 1e-9},
       {"quadratic refused at 5 (r = 0.35)", lstsqr({0, 1, 2}, {100, 101, 110}, 5), 137, 1e-9},

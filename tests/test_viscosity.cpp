@@ -215,7 +215,7 @@ TEST(HypoCurves, TemperaturesSortingAndUserCurves) {
   // Two user curves, the second missing its last point; values at the knots come back.
   ViscHandler h = hypoHandler({353.15, 423.15, 423.15});
   h.SetNcurves(2);
-  h.InitializeMyCurves(2);
+  ASSERT_TRUE(h.InitializeMyCurves(2));
   double bp0[3] = {80, 150, 300}, v0[3] = {3, 8, 40}, bp1[3] = {80, 150, kMiss}, v1[3] = {1.5, 3, kMiss};
   h.SetOneCurve(0, 3, 40.0, bp0, v0);
   h.SetOneCurve(1, 3, 100.0, bp1, v1);
@@ -465,6 +465,15 @@ TEST(BulkShifting, MultipliersAndTheirSearches) {
   EXPECT_EQ(z.m_HypoViscCrvs, curves);
   z.m_HypoViscCrvs[1][18] = 2 * z.m_HypoViscCrvs[0][18];
   EXPECT_FALSE(z.ShiftBulkViscosity());
+  // No composition: no bulk value can be formed, so no multiplier either.
+  ViscHandler e = assayHandler();
+  setBulk(e, {40}, {8});
+  e = readyToShift(e);
+  for (pc_vs_data& r : e.m_VsData) r.x = 0.0;
+  const auto kept = e.m_HypoViscCrvs;
+  EXPECT_FALSE(e.ShiftBulkViscosity());
+  EXPECT_TRUE(e.ShiftBulkViscosityOneMultiplier());
+  EXPECT_EQ(e.m_HypoViscCrvs, kept);
 }
 
 TEST(Characterization, EveryDataScenarioGivesFiniteOrderedResults) {
