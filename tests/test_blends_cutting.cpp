@@ -212,7 +212,7 @@ TEST(Cutting, TbpFromYields) {
   for (double f : {0.1, 0.3, 0.6, 0.8, 0.95}) straight.push_back(300 + 500 * f);
   const V four = read(V(straight.begin(), straight.begin() + 4), {0.1, 0.3, 0.6, 0.8}, {0.2, 0.7});
   const V five = read(straight, {0.1, 0.3, 0.6, 0.8, 0.95}, {0.2, 0.7});
-  const V low = read({21, 30, 60}, {0.3, 0.5, 0.8}, {0.01, 0.4});
+  const V low = read({21, 30, 60}, {0.3, 0.5, 0.8}, {0.01, 0.292});
   expectRows({
       {"one knot: its temperature everywhere", one[0] + one[1], 910, 0},
       {"two knots: the line through (0.2, 400) and (0.6, 480)", line[0], 380, 1e-12},
@@ -223,6 +223,7 @@ TEST(Cutting, TbpFromYields) {
       {"four knots fit the fraction scale better (rF = 1 > rP): the line", four[0], 400, 1e-9},
       {"four knots, upper request", four[1], 650, 1e-9},
       {"low result takes the first knot temperature", low[0], 21, 0},
+      {"a result above 20.54 stands", low[1], 20.6020604064, 1e-9},
   });
   // Two knots below 50 % and three above: separate fits, both on the probability scale.
   double z[5], zq[2] = {qira::probability::toScore(0.2, qira::probability::kRequestClamping),

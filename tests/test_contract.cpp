@@ -116,6 +116,8 @@ TEST(Contract, LaboratoryCurvesAndCurveFitting) {
             Blend_GetD86Comp(0, f.data(), t.data(), cuts.data(), o.data(), 2); return o == V(2, 7.0); }},
       {"Blend_NBPTempBound, fractions adding to 0.9: false, nothing written",
        [] { V b{500, 400, 600}, x{0.5, 0.2, 0.2}, s(3, 7.0); double tot = -1; return !Blend_NBPTempBound(kMiss, kMiss, b.data(), x.data(), 3, s.data(), &tot) && tot == -1 && s == V(3, 7.0); }},
+      {"Blend_NBPTempBound, one component: true, all of it above the cut at its NBP",
+       [] { double b = 450, x = 1, s = 0, tot = -1; return Blend_NBPTempBound(kMiss, kMiss, &b, &x, 1, &s, &tot) && tot == 0 && s == 1; }},
       {"Blend_NBPTempBound, NaN bound or null total: false",
        [] { V b{500, 400, 600}, x{0.5, 0.2, 0.3}, s(3); double tot; return !Blend_NBPTempBound(kNaN, kMiss, b.data(), x.data(), 3, s.data(), &tot) && !Blend_NBPTempBound(kMiss, kMiss, b.data(), x.data(), 3, s.data(), nullptr); }},
       {"Simple_spline, fewer than three knots or null: false, nothing written",
@@ -173,7 +175,8 @@ TEST(Contract, CharacterizationPropertiesAndSolvers) {
                    pc_xden2(2, kNaN, 2e4, x, tc, pc, vs, w) == 0 && pc_xden2(2, 350, 2e4, x, tc, pc, bad, w) == 0; }},
       {"pc_Calc_API_5B1_1TVP, temperature 0 or RVP missing: TVP 0, flag and derivative untouched; null TVP: nothing",
        [] { double tvp = 5, s = -1; bool failed = false; pc_Calc_API_5B1_1TVP(0, 10, 3, &tvp, &failed, &s); bool ok = tvp == 0;
-            pc_Calc_API_5B1_1TVP(559.67, kMiss, 3, &tvp, &failed, &s); pc_Calc_API_5B1_1TVP(559.67, 10, 3, nullptr, &failed, &s); return ok && tvp == 0 && !failed && s == -1; }},
+            pc_Calc_API_5B1_1TVP(559.67, kMiss, 3, &tvp, &failed, &s); pc_Calc_API_5B1_1TVP(559.67, 10, 3, nullptr, &failed, &s);
+            pc_Calc_API_5B1_1TVP(559.67, 10, 3, &tvp, nullptr, &s); return ok && tvp == 0 && !failed && s == -1; }},
       {"pc_Calc_API_5B1_1, null RVP: nothing happens", [] { char r[QIRA_RVP_REPORT_CAPACITY]; pc_Calc_API_5B1_1(5, nullptr, 3, 559.67, r, "x"); return true; }},
       {"pc_fitvisc, null temperatures, viscosities or thetas: 0, thetas unchanged",
        [] { float a = 0.25f, b = -0.5f; double T[2] = {311.15, 373.15}, v[2] = {2.0, 0.8};

@@ -251,6 +251,7 @@ TEST(Api6AndD1160, PolynomialAndQuarticConversions) {
   expectRows({
       {"API polynomial, TBP 50 % of 0 F", KtoF(d86[3]), 20.07479, 1e-9},
       {"API polynomial, 50-70 % step of 30 F (hand calculation)", KtoF(d86[4]) - KtoF(d86[3]), 19.645054217019, 1e-9},
+      {"API polynomial, initial to 10 % step of 40 F", KtoF(d86[1]) - KtoF(d86[0]), 19.6927706930176, 1e-9},
       {"D1160 50 % point is the TBP 50 % point", KtoF(d[3]), 700, 1e-9},
       {"D1160, difference beyond 180 F carried over", KtoF(d[3]) - KtoF(d[2]), 200, 1e-9},
       {"D1160, a difference of exactly 180 F still by the quartic", KtoF(d180[3]) - KtoF(d180[2]), 180.06808039976863, 1e-9},

@@ -195,6 +195,7 @@ TEST(IndexBlending, IndicesInvertAndMixesFollowTheirRules) {
       {"freeze point, a fraction of 1e-4 does not count", Blend_FreezePoint, {0.9999, 0.0001}, {-50, 0}, -50, 0},
       {"freeze point ties keep the earlier fraction", Blend_FreezePoint, {0.2, 0.3, 0.5}, {-30, -10, -10}, -16.61134099835661, 1e-12},
       {"freeze point, a missing value is skipped", Blend_FreezePoint, {0.5, 0.5}, {kMiss, -40}, -40, 0},
+      {"freeze point, a fraction just above 1e-4 counts", Blend_FreezePoint, {0.9998995, 0.0001005}, {-50, 0}, -47.6753440213022, 1e-9},
       {"freeze point, nothing usable", Blend_FreezePoint, {0.0001, 0.0}, {-50, -40}, kMiss, 0},
       {"freeze point, the start values bound the range", Blend_FreezePoint, {0.125}, {1300}, 1250, 1e-9},
   };

@@ -208,6 +208,8 @@ TEST(CubicSolver, RootsOfWorkedPolynomials) {
       {"(x - 1)^2 (x + 2): discriminant 0", 0, -3, 2, 2, -2, 1, 1, 1e-12},
       {"x (x^2 + 1): real root, then the pair's real and imaginary parts", 0, 1, 0, 1, 0, 0, 1, 1e-8},
       {"x^3 - 1: 1 and -1/2 +- i sqrt(3)/2", 0, 0, -1, 1, 1, -0.5, 0.8660254, 1e-12},
+      {"(x - 1)(x - 2)(x - 4): trigonometric roots, q < 0", -7, 14, -8, 3, 4, 1, 2, 3e-8},
+      {"(x + 1)(x + 2)(x + 4): trigonometric roots, q > 0", 7, 14, 8, 3, -1, -4, -2, 3e-8},
       {"x^3", 0, 0, 0, 2, 0, 0, 0, 0},
       {"discriminant underflowing to 0 (fuzz regression)", 2.1411787520073738e-150, 5.5842353213110064e-222, 0, 2, 0, 0, 0, 1e-149},
   };
