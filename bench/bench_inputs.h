@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ViscHandler.h"
+#include "assay_fixture.h"
 
 namespace qira_bench {
 
@@ -98,74 +99,16 @@ inline LabCurve d86LabCurve() {
           {310.0, 345.0, 362.0, 388.0, 410.0, 455.0, 500.0, 528.0, 560.0, 585.0, 615.0}};
 }
 
-// ---- Viscosity assays --------------------------------------------------------------
+// ---- Viscosity assays: the fixture shared with the tests and the example host ------
 
-struct AssayComponent {
-  double tb, tc, pc, vc, omega, mw, liqDen, wsrk, vchar, x;
-  int hypo;
-};
-
-// A petroleum pseudo-component of normal boiling point tb (K): Watson K 11.8 gravity,
-// Riazi-Daubert molecular weight, critical temperature and pressure, Edmister acentric
-// factor, Pitzer critical compressibility, Hankinson-Thomson characteristic volume.
-inline AssayComponent pseudoComponent(double tb) {
-  const double sg = std::cbrt(1.8 * tb) / 11.8;
-  const double mw = 1.6607e-4 * std::pow(tb, 2.1962) * std::pow(sg, -1.0164);
-  const double tc = 19.06232 * std::pow(tb, 0.58848) * std::pow(sg, 0.3596);
-  const double pc = 3.12281e9 * std::pow(1.8 * tb, -2.3125) * std::pow(sg, 2.3201) * 6.894757;
-  const double omega = 3.0 / 7.0 * std::log10(pc / 101.325) / (tc / tb - 1) - 1;
-  const double vc = (0.2918 - 0.0928 * omega) * 8.314 * tc / pc;
-  const double vchar =
-      8.314 * tc / pc * (0.2905331 - 0.08057958 * omega + 0.02276965 * omega * omega);
-  return {tb, tc, pc, vc, omega, mw, sg * 999.0, omega, vchar, 0.0, 1};
-}
-
-// n components: n-butane, n-pentane, n-hexane, then n - 3 pseudo-components from 340 to
-// 840 K; mole fractions sum to 1, falling off towards the heavy end.
-inline std::vector<AssayComponent> assay(int n) {
-  std::vector<AssayComponent> a = {
-      {272.65, 425.12, 3796.0, 0.255, 0.200, 58.12, 584.0, 0.2008, 0.2547, 0.02, 0},
-      {309.22, 469.70, 3370.0, 0.313, 0.252, 72.15, 631.0, 0.2522, 0.3113, 0.03, 0},
-      {341.88, 507.60, 3025.0, 0.371, 0.301, 86.18, 664.0, 0.3007, 0.3682, 0.03, 0}};
-  const int pseudo = n - 3;
-  std::vector<double> w;
-  double total = 0.0;
-  for (int k = 0; k < pseudo; ++k) {
-    const double tb = pseudo > 1 ? 340.0 + k * (500.0 / (pseudo - 1)) : 500.0;
-    a.push_back(pseudoComponent(tb));
-    w.push_back(std::exp(-(tb - 340.0) / 300.0));
-    total += w.back();
-  }
-  for (int k = 0; k < pseudo; ++k)
-    a[static_cast<std::size_t>(3 + k)].x = 0.92 * w[static_cast<std::size_t>(k)] / total;
-  return a;
-}
+using AssayComponent = qira_assay::Component;
+using qira_assay::assay;
+using qira_assay::pseudoComponent;
 
 // A handler filled with the assay of n components in the host's documented order.
 inline void fillHandler(ViscHandler& h, const std::vector<AssayComponent>& a, bool kinematic,
                         bool refutas) {
-  h.SetNumbComp(static_cast<int>(a.size()));
-  int hypos = 0;
-  for (int i = 0; i < static_cast<int>(a.size()); ++i) {
-    const AssayComponent& c = a[static_cast<std::size_t>(i)];
-    h.SetTc(i, static_cast<float>(c.tc));
-    h.SetPc(i, static_cast<float>(c.pc));
-    h.SetVc(i, static_cast<float>(c.vc));
-    h.SetOmega(i, static_cast<float>(c.omega));
-    h.SetMw(i, static_cast<float>(c.mw));
-    h.SetBoil(i, static_cast<float>(c.tb));
-    h.SetLiqDen(i, static_cast<float>(c.liqDen));
-    h.SetWsrk(i, static_cast<float>(c.wsrk));
-    h.SetVchar(i, static_cast<float>(c.vchar));
-    h.SetThetaA(i, 0.0f);
-    h.SetThetaB(i, 0.0f);
-    h.SetTypeHc(i, true);
-    h.SetVsdata(i, static_cast<float>(c.x));
-    h.SetDCompBPs(i, c.tb);
-    h.SetIsHypo(i, c.hypo);
-    hypos += c.hypo != 0;
-  }
-  h.SetNumbHypoComp(hypos);
+  qira_assay::fill(h, a);
   h.SetViscosityType(kinematic);
   h.SetUseRefutas(refutas);
 }

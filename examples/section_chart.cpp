@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "assay_fixture.h"
 #include "sections.h"
 #include "svg_chart.h"
 
@@ -79,23 +80,9 @@ svgchart::Panel distillationPanel(const QiraLibrary& lib) {
   return panel;
 }
 
-// Pseudo-component data from the boiling point by standard petroleum-fraction
-// correlations (Watson K 11.8): SG, MW, Tc, Pc, acentric factor, Vc and COSTALD volume.
-struct PseudoComponent {
-  double tb, tc, pc, vc, omega, mw, liqDen, vchar;
-};
-
-PseudoComponent pseudoComponent(double tb) {
-  const double sg = std::cbrt(1.8 * tb) / 11.8;
-  const double mw = 1.6607e-4 * std::pow(tb, 2.1962) * std::pow(sg, -1.0164);
-  const double tc = 19.06232 * std::pow(tb, 0.58848) * std::pow(sg, 0.3596);
-  const double pc = 3.12281e9 * std::pow(1.8 * tb, -2.3125) * std::pow(sg, 2.3201) * 6.894757;
-  const double omega = 3.0 / 7.0 * std::log10(pc / 101.325) / (tc / tb - 1) - 1;
-  const double vc = (0.2918 - 0.0928 * omega) * 8.314 * tc / pc;
-  const double vchar =
-      8.314 * tc / pc * (0.2905331 - 0.08057958 * omega + 0.02276965 * omega * omega);
-  return {tb, tc, pc, vc, omega, mw, sg * 999.0, vchar};
-}
+// Pseudo-component data from the boiling point: the shared assay fixture's correlations.
+using PseudoComponent = qira_assay::Component;
+using qira_assay::pseudoComponent;
 
 double waltherOrdinate(double nu) { return std::log(std::log(nu + 0.7)); }
 double waltherAbscissa(double celsius) { return std::log(1.8 * (celsius + 273.15)); }

@@ -1,29 +1,18 @@
 // Example session: viscosity characterization of a small crude assay through the integer
-// handles only: n-pentane plus six pseudo-components, two measured bulk viscosities of
-// the whole crude, then the pseudo-components' hypo curves, their viscosities at 38, 50,
-// 60 and 100 C and their thetas.
+// handles only: the assay shared with the tests and the benchmarks (light ends and seven
+// pseudo-components), two measured bulk viscosities of the whole crude, then the
+// pseudo-components' hypo curves, their viscosities at 38, 50, 60 and 100 C and thetas.
 #include <cstdio>
 #include <vector>
 
+#include "assay_fixture.h"
 #include "sections.h"
 
 namespace {
 
-struct Component {
-  double tb, tc, pc, vc, omega, mw, liqDen, wsrk, vchar, x;
-  int hypo;
-};
-
-// Normal boiling point K, Tc K, Pc kPa, Vc m3/kmol, acentric factor, molecular weight,
-// liquid density kg/m3, COSTALD acentric factor and volume, mole fraction, hypothetical.
-const std::vector<Component> kAssay = {
-    {309.2, 469.7, 3370, 0.3130, 0.2520, 72.2, 631.0, 0.2522, 0.3113, 0.08, 0},
-    {380.0, 565.9, 3039, 0.4095, 0.2942, 103.5, 745.9, 0.2942, 0.4162, 0.22, 1},
-    {450.0, 637.9, 2342, 0.5766, 0.4003, 141.7, 789.2, 0.4003, 0.5930, 0.20, 1},
-    {520.0, 706.6, 1875, 0.7651, 0.5132, 185.3, 828.1, 0.5132, 0.7996, 0.17, 1},
-    {600.0, 782.0, 1504, 0.9984, 0.6552, 241.8, 868.6, 0.6552, 1.0698, 0.14, 1},
-    {680.0, 854.5, 1241, 1.2368, 0.8167, 305.0, 905.6, 0.8167, 1.3737, 0.11, 1},
-    {760.0, 924.6, 1046, 1.4589, 1.0061, 375.0, 939.8, 1.0061, 1.7094, 0.08, 1}};
+// The realistic assay shared with the tests and the benchmarks: the light ends and seven
+// pseudo-components from 340 to 840 K.
+const std::vector<qira_assay::Component> kAssay = qira_assay::assay(10);
 
 }  // namespace
 
@@ -73,7 +62,7 @@ void runViscosity(const QiraLibrary& lib) {
   setNumbComp(h, n);
   int hypoCount = 0;
   for (int i = 0; i < n; ++i) {
-    const Component& c = kAssay[static_cast<std::size_t>(i)];
+    const qira_assay::Component& c = kAssay[static_cast<std::size_t>(i)];
     setTc(h, i, static_cast<float>(c.tc));
     setPc(h, i, static_cast<float>(c.pc));
     setVc(h, i, static_cast<float>(c.vc));
