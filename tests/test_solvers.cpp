@@ -1,7 +1,5 @@
 // Newton-Raphson helper singleton, linear solve, cubic roots and the normal distribution.
-#include <dlfcn.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <climits>
 #include <initializer_list>
@@ -12,6 +10,7 @@
 #include <vector>
 
 #include "QIRASolvers.h"
+#include "library_loader.h"
 
 namespace {
 
@@ -221,16 +220,6 @@ void expectCircleHyperbolaRoot(const double* x) {
   EXPECT_NEAR(x[0], std::sqrt(2 + std::sqrt(3.0)), 1e-6);
 }
 
-// The shared library next to this test's build directory (tests/ sits inside it).
-std::string sharedLibraryPath() {
-  char exe[PATH_MAX] = {};
-  const ssize_t len = readlink("/proc/self/exe", exe, sizeof exe - 1);
-  if (len <= 0) return {};
-  std::string dir(exe, static_cast<size_t>(len));
-  dir = dir.substr(0, dir.rfind('/'));
-  return dir.substr(0, dir.rfind('/')) + "/libQIRAPropCalculator.so.1";
-}
-
 }  // namespace
 
 TEST(NewtonRaphson, HostIterationThroughEntryPointsConverges) {
@@ -244,28 +233,27 @@ TEST(NewtonRaphson, HostIterationThroughEntryPointsConverges) {
 }
 
 TEST(NewtonRaphson, SharedLibraryExportsDecoratedEntryPoints) {
-  const std::string path = sharedLibraryPath();
-  void* lib = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (!lib) GTEST_SKIP() << "shared library not found at " << path;
+  // The library as built (QIRA_LIBRARY_PATH, set by the build), loaded at run time. It
+  // stays loaded: its solver singleton lives to the end of the process.
+  static const QiraLibrary lib(QIRA_LIBRARY_PATH);
   // The decorated names the host links against, by parameter types.
   EntryPoints api{};
-  api.init = reinterpret_cast<decltype(api.init)>(dlsym(lib, "_Z23Qira_InitializeNRsolveriiPdS_"));
-  api.callbacks = reinterpret_cast<decltype(api.callbacks)>(dlsym(lib, "_Z17Qira_SetCallbacksPvS_"));
-  api.rhs = reinterpret_cast<decltype(api.rhs)>(dlsym(lib, "_Z15Qira_ComputeRHSPdS_"));
+  api.init = reinterpret_cast<decltype(api.init)>(lib.find("_Z23Qira_InitializeNRsolveriiPdS_"));
+  api.callbacks = reinterpret_cast<decltype(api.callbacks)>(lib.find("_Z17Qira_SetCallbacksPvS_"));
+  api.rhs = reinterpret_cast<decltype(api.rhs)>(lib.find("_Z15Qira_ComputeRHSPdS_"));
   api.jacobian =
-      reinterpret_cast<decltype(api.jacobian)>(dlsym(lib, "_Z20Qira_ComputeJacobianPdPS_"));
-  api.delta = reinterpret_cast<decltype(api.delta)>(dlsym(lib, "_Z20Qira_ComputeNewDeltaPPdS_S_"));
+      reinterpret_cast<decltype(api.jacobian)>(lib.find("_Z20Qira_ComputeJacobianPdPS_"));
+  api.delta = reinterpret_cast<decltype(api.delta)>(lib.find("_Z20Qira_ComputeNewDeltaPPdS_S_"));
   ASSERT_NE(api.init, nullptr);
   ASSERT_NE(api.callbacks, nullptr);
   ASSERT_NE(api.rhs, nullptr);
   ASSERT_NE(api.jacobian, nullptr);
   ASSERT_NE(api.delta, nullptr);
-  EXPECT_NE(dlsym(lib, "_ZN8NRsolver8InstanceEv"), nullptr);
-  EXPECT_NE(dlsym(lib, "_ZN8NRsolver10m_NRsolverE"), nullptr);
+  EXPECT_NE(lib.find("_ZN8NRsolver8InstanceEv"), nullptr);
+  EXPECT_NE(lib.find("_ZN8NRsolver10m_NRsolverE"), nullptr);
   double x[2] = {2, 0.3};
   ASSERT_GT(solveCircleHyperbola(api, x), 0);
   expectCircleHyperbolaRoot(x);
-  // The library stays loaded: its solver singleton lives to the end of the process.
 }
 
 TEST(EquationSolver, WorkedSystems) {
