@@ -11,6 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 start=$SECONDS
+stage() { echo "== $1 (at $((SECONDS - start)) s)"; }
 bash scripts/ensure-deps.sh cmake g++ make binutils python3 libgtest-dev googletest \
   g++-mingw-w64-x86-64-posix wine wine64
 
@@ -26,13 +27,15 @@ export WINEPREFIX=$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,msh
 unset DISPLAY WAYLAND_DISPLAY
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 mkdir -p "$WINEPREFIX"
-setsid "$wineserver" -p </dev/null >/dev/null 2>&1 &
+# The server puts itself in the background once it listens; the prefix's first program
+# (wineboot, which also starts Wine's own services) runs here with its output discarded.
+setsid "$wineserver" -p </dev/null >/dev/null 2>&1
 trap '"$wineserver" -k >/dev/null 2>&1 || true' EXIT
-echo "== Wine prefix"
+stage "Wine prefix"
 wine wineboot -i </dev/null >/dev/null 2>&1
 
 if [ ! -f "$deps/googletest/lib/libgtest.a" ]; then
-  echo "== GoogleTest for MinGW"
+  stage "GoogleTest for MinGW"
   cmake -S /usr/src/googletest -B "$deps/googletest-build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_BUILD_TYPE=Release -DBUILD_GMOCK=OFF -DINSTALL_GTEST=ON \
     -DCMAKE_INSTALL_PREFIX="$deps/googletest" >/dev/null
@@ -40,17 +43,17 @@ if [ ! -f "$deps/googletest/lib/libgtest.a" ]; then
   cmake --install "$deps/googletest-build" >/dev/null
 fi
 
-echo "== Linux reference (release)"
+stage "Linux reference (release)"
 [ -f build/release/CMakeCache.txt ] || cmake --preset release -DQIRA_BUILD_TESTS=ON >/dev/null
 cmake --build --preset release --target QIRAPropCalculator example_host >/dev/null
 
-echo "== Windows build (MinGW-w64, release)"
+stage "Windows build (MinGW-w64, release)"
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
   -DQIRA_BUILD_TESTS=ON -DQIRA_WINDOWS_PREFIXES="$deps/googletest" \
   -DQIRA_LINUX_LIBRARY="$root/build/release/libQIRAPropCalculator.so" >/dev/null
 cmake --build "$build" -j2
 
-echo "== Imports of QIRAPropCalculator.dll"
+stage "Imports of QIRAPropCalculator.dll"
 imports=$(x86_64-w64-mingw32-objdump -p "$build/bin/QIRAPropCalculator.dll" |
   sed -n 's/^[[:space:]]*DLL Name: //p')
 echo "$imports" | sed 's/^/  /'
@@ -59,10 +62,10 @@ if echo "$imports" | grep -viqE '^(kernel32|msvcrt|ucrtbase|api-ms-win-crt-.*)\.
   exit 1
 fi
 
-echo "== Tests under Wine"
+stage "Tests under Wine"
 ctest --test-dir "$build" -j2 --timeout 300 --output-on-failure
 
-echo "== Example host: Wine against Linux"
+stage "Example host: Wine against Linux"
 # Each run writes its chart (qira_curves.svg) into a folder of its own; the first line of
 # the output names the library path, which differs by platform.
 strip_path='s/(library: [^)]*)/(library)/'
