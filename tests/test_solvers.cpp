@@ -233,9 +233,9 @@ TEST(NewtonRaphson, HostIterationThroughEntryPointsConverges) {
 }
 
 TEST(NewtonRaphson, SharedLibraryExportsDecoratedEntryPoints) {
-  // The library as built (QIRA_LIBRARY_PATH, set by the build), loaded at run time. It
-  // stays loaded: its solver singleton lives to the end of the process.
-  static const QiraLibrary lib(QIRA_LIBRARY_PATH);
+  // The library as built (QIRA_LIBRARY_PATH, set by the build), loaded at run time. It is
+  // never unloaded: its solver singleton lives to the end of the process.
+  static const QiraLibrary& lib = *new QiraLibrary(QIRA_LIBRARY_PATH);
   // The decorated names the host links against, by parameter types.
   EntryPoints api{};
   api.init = reinterpret_cast<decltype(api.init)>(lib.find("_Z23Qira_InitializeNRsolveriiPdS_"));
