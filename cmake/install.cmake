@@ -43,3 +43,9 @@ install(CODE "
   configure_file(\"${CMAKE_CURRENT_SOURCE_DIR}/cmake/QIRAPropCalculator.pc.in\"
     \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBDIR}/pkgconfig/QIRAPropCalculator.pc\" @ONLY)
 ")
+
+# Windows: the module-definition file of the C exports, for MSVC's lib /def:.
+if(WIN32)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/QIRAPropCalculator.def
+    DESTINATION ${CMAKE_INSTALL_LIBDIR})
+endif()

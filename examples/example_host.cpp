@@ -1,7 +1,8 @@
-// Example host: loads the library with dlopen, as a process simulator does, and runs a
-// short session of typical requests, printing readable tables.
+// Example host: loads the library at run time (dlopen, LoadLibrary on Windows), as a
+// process simulator does, and runs a short session of typical requests, printing
+// readable tables.
 //
-// Usage: example_host [path/to/libQIRAPropCalculator.so]
+// Usage: example_host [path/to/libQIRAPropCalculator.so | QIRAPropCalculator.dll]
 // Without an argument the library is looked for beside the build's examples folder.
 #include <cstdio>
 #include <exception>

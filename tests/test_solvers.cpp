@@ -1,12 +1,10 @@
 // Newton-Raphson helper, linear equation solver, cubic roots and the normal distribution.
-#include <dlfcn.h>
-#include <unistd.h>
-
 #include <climits>
 #include <cstring>
 #include <string>
 
 #include "QIRASolvers.h"
+#include "library_loader.h"
 #include "support/tables.h"
 
 using namespace qira_test;
@@ -123,22 +121,17 @@ TEST(NewtonRaphson, JacobianByForwardDifferences) {
 }
 
 TEST(NewtonRaphson, HostIterationConvergesThroughLinkedAndLoadedEntryPoints) {
-  // The shared library beside this test's build directory, by its decorated names.
-  char exe[PATH_MAX] = {};
-  const ssize_t len = readlink("/proc/self/exe", exe, sizeof exe - 1);
-  std::string dir(exe, len > 0 ? static_cast<size_t>(len) : 0);
-  dir = dir.substr(0, dir.rfind('/'));
-  const std::string path = dir.substr(0, dir.rfind('/')) + "/libQIRAPropCalculator.so.1";
-  void* lib = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-  ASSERT_NE(lib, nullptr) << path;
+  // The library as built, loaded at run time by its decorated names. It is never
+  // unloaded: its solver singleton lives to the end of the process.
+  static const QiraLibrary& lib = *new QiraLibrary(QIRA_LIBRARY_PATH);
   EntryPoints loaded{};
-  loaded.init = reinterpret_cast<decltype(loaded.init)>(dlsym(lib, "_Z23Qira_InitializeNRsolveriiPdS_"));
-  loaded.callbacks = reinterpret_cast<decltype(loaded.callbacks)>(dlsym(lib, "_Z17Qira_SetCallbacksPvS_"));
-  loaded.rhs = reinterpret_cast<decltype(loaded.rhs)>(dlsym(lib, "_Z15Qira_ComputeRHSPdS_"));
-  loaded.jacobian = reinterpret_cast<decltype(loaded.jacobian)>(dlsym(lib, "_Z20Qira_ComputeJacobianPdPS_"));
-  loaded.delta = reinterpret_cast<decltype(loaded.delta)>(dlsym(lib, "_Z20Qira_ComputeNewDeltaPPdS_S_"));
+  loaded.init = reinterpret_cast<decltype(loaded.init)>(lib.find("_Z23Qira_InitializeNRsolveriiPdS_"));
+  loaded.callbacks = reinterpret_cast<decltype(loaded.callbacks)>(lib.find("_Z17Qira_SetCallbacksPvS_"));
+  loaded.rhs = reinterpret_cast<decltype(loaded.rhs)>(lib.find("_Z15Qira_ComputeRHSPdS_"));
+  loaded.jacobian = reinterpret_cast<decltype(loaded.jacobian)>(lib.find("_Z20Qira_ComputeJacobianPdPS_"));
+  loaded.delta = reinterpret_cast<decltype(loaded.delta)>(lib.find("_Z20Qira_ComputeNewDeltaPPdS_S_"));
   ASSERT_TRUE(loaded.init && loaded.callbacks && loaded.rhs && loaded.jacobian && loaded.delta);
-  EXPECT_NE(dlsym(lib, "_ZN8NRsolver8InstanceEv"), nullptr);
+  EXPECT_NE(lib.find("_ZN8NRsolver8InstanceEv"), nullptr);
   for (const EntryPoints* api : std::vector<const EntryPoints*>{&kLinked, &loaded}) {
     double x[2] = {2, 0.3};
     const int iterations = solveCircleHyperbola(*api, x);
