@@ -4,7 +4,9 @@
 # them (examples/docs/<page>.out, examples/example_host.out). Also checks that every page
 # still shows the kept program and output.
 # Inputs: SOURCE_DIR (examples), DOCS_DIR, WORK_DIR, INCLUDE_DIR, LIBRARY, HOST, PYTHON,
-# and the compiler/linker flags of the library build.
+# and the compiler/linker flags of the library build; for a cross build, TOOLCHAIN (the
+# toolchain file the programs are built with) and EMULATOR (what runs them, e.g. Wine,
+# which finds the DLL through WINEPATH) and EXE_SUFFIX.
 # The build folder is kept between runs: only what changed is rebuilt.
 file(GLOB old_outputs ${WORK_DIR}/*.txt ${WORK_DIR}/chart.svg)
 if(old_outputs)
@@ -14,7 +16,7 @@ if(NOT EXISTS ${WORK_DIR}/build/CMakeCache.txt)
   execute_process(COMMAND ${CMAKE_COMMAND} -S ${SOURCE_DIR}/docs -B ${WORK_DIR}/build
     -DCMAKE_BUILD_TYPE=Release -DQIRA_INCLUDE_DIR=${INCLUDE_DIR} -DQIRA_LIBRARY=${LIBRARY}
     "-DCMAKE_C_FLAGS=${HOST_C_FLAGS}" "-DCMAKE_CXX_FLAGS=${HOST_CXX_FLAGS}"
-    "-DCMAKE_EXE_LINKER_FLAGS=${HOST_LINK_FLAGS}"
+    "-DCMAKE_EXE_LINKER_FLAGS=${HOST_LINK_FLAGS}" "-DCMAKE_TOOLCHAIN_FILE=${TOOLCHAIN}"
     RESULT_VARIABLE rc OUTPUT_QUIET)
   if(NOT rc EQUAL 0)
     message(FATAL_ERROR "configuring the docs examples failed")
@@ -25,6 +27,8 @@ if(NOT rc EQUAL 0)
   message(FATAL_ERROR "building the docs examples failed")
 endif()
 
+get_filename_component(library_dir ${LIBRARY} DIRECTORY)
+set(env ${CMAKE_COMMAND} -E env WINEPATH=${library_dir})
 set(failed "")
 set(pairs "")
 function(compare name expected actual_text)
@@ -35,7 +39,7 @@ endfunction()
 file(GLOB outputs ${SOURCE_DIR}/docs/*.out)
 foreach(expected ${outputs})
   get_filename_component(name ${expected} NAME_WE)
-  execute_process(COMMAND ${WORK_DIR}/build/${name} OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+  execute_process(COMMAND ${env} ${EMULATOR} ${WORK_DIR}/build/${name}${EXE_SUFFIX} OUTPUT_VARIABLE out RESULT_VARIABLE rc)
   if(NOT rc EQUAL 0)
     set(failed "${failed} ${name}(exit ${rc})")
   endif()
@@ -43,8 +47,8 @@ foreach(expected ${outputs})
 endforeach()
 
 # The host names the library it loaded and the chart it wrote: both paths vary.
-execute_process(COMMAND ${CMAKE_COMMAND} -E env QIRA_SVG=${WORK_DIR}/chart.svg
-  ${HOST} ${LIBRARY} OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+execute_process(COMMAND ${env} QIRA_SVG=${WORK_DIR}/chart.svg
+  ${EMULATOR} ${HOST} ${LIBRARY} OUTPUT_VARIABLE out RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0 OR NOT EXISTS ${WORK_DIR}/chart.svg)
   set(failed "${failed} example_host(exit ${rc})")
 endif()
