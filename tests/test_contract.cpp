@@ -15,9 +15,7 @@ struct Clause {
   const char* call;  // the function, the bad argument and the documented result
   bool (*holds)();
 };
-void expectClauses(const std::vector<Clause>& clauses) {
-  for (const Clause& c : clauses) EXPECT_TRUE(c.holds()) << c.call;
-}
+void expectClauses(const std::vector<Clause>& clauses) { for (const Clause& c : clauses) EXPECT_TRUE(c.holds()) << c.call; }
 
 V out9() { return V(9, 7.0); }
 const V kGoodD86 = kelvinOf({100, 130, 150, 200, 250, 300, 370, 400, 430});

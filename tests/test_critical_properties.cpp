@@ -24,19 +24,13 @@ const double kTb = 658 * kKPerR, kSg = 0.7365;
 // Pure hydrocarbons: Tb (K), SG 60F/60F, Tc (K), Pc (kPa); Tb, Tc, Pc, Vc and omega from
 // Poling, Prausnitz, O'Connell, The Properties of Gases and Liquids, 5th ed. (2001),
 // Appendix A; omegaSRK and V* from Hankinson and Thomson, AIChE J. 25 (1979), Table 1.
-struct Compound {
-  double tb, sg, tc, pc;
-};
+struct Compound { double tb, sg, tc, pc; };
 const Compound kHeptane{371.58, 0.6882, 540.20, 2740};
 const Compound kDecane{447.30, 0.7342, 617.70, 2110};
 const Compound kToluene{383.79, 0.8719, 591.75, 4108};
 const Compound kBenzene{353.24, 0.8844, 562.05, 4895};
 
-struct Row {
-  const char* what;
-  double got, expected, tolerance;
-  const char* origin;
-};
+struct Row { const char* what; double got, expected, tolerance; const char* origin; };
 
 }  // namespace
 
