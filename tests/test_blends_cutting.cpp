@@ -1,5 +1,4 @@
-// Blended TBP, D86, D2887 and D1160 curves, the basis-aware D2887 blends, cutting a TBP
-// curve into components and reading it at yields, and the laboratory-curve services.
+// Blended TBP/D86/D2887/D1160 curves, basis-aware D2887 blends, TBP cutting, laboratory curves.
 #include <numeric>
 
 #include "QIRABlends.h"

@@ -103,10 +103,7 @@ TEST(Whitson, RealisticHeptanesPlus) {
   EXPECT_EQ(s.den, wantDen);
   // The caller's order is kept for unsorted NBPs.
   const Split r = runWhitson(200, 0.82, kMiss, 0, V(nbp.rbegin(), nbp.rend()));
-  for (size_t i = 0; i < 15; ++i) {
-    EXPECT_NEAR(r.frac[14 - i], s.frac[i], 1e-12);
-    EXPECT_NEAR(r.mw[14 - i], s.mw[i], 2e-3 * s.mw[i]);
-  }
+  for (size_t i = 0; i < 15; ++i) { EXPECT_NEAR(r.frac[14 - i], s.frac[i], 1e-12); EXPECT_NEAR(r.mw[14 - i], s.mw[i], 2e-3 * s.mw[i]); }
 }
 
 TEST(Whitson, EtaChoiceCompletionAndLimits) {

@@ -1,6 +1,4 @@
-// Conversion settings, yield grids, whole-curve and single-point conversions between D86,
-// D2887, D1160 and TBP, the probability scale and the curve fitting they rest on.
-#include <algorithm>
+// Settings, yield grids, D86/D2887/D1160/TBP conversions, the probability scale and curve fitting.
 #include <random>
 
 #include "QIRAConversions.h"
@@ -369,8 +367,7 @@ TEST(CurveFit, MonotoneInterpolatorRepairsEachReversal) {
   struct Case { const char* origin; V x, y, q, repairedX, repairedY; int front, mid, appends; };
   const std::vector<Case> cases = {{"no reversal: one evaluation", {300, 350, 420, 500, 610}, {0, 0.1, 0.35, 0.7, 0.95}, {280, 330, 480, 650},
                                    {300, 350, 420, 500, 610}, {0, 0.1, 0.35, 0.7, 0.95}, 0, 0, 0},
-                                   {"left-end reversal: a front knot (-2, 80) on the first segment's line", {0, 1, 2}, {100, 110, 111}, {-4, -3.5},
-                                   {-2, 0, 1, 2}, {80, 100, 110, 111}, 1, 0, 0},
+                                   {"left-end reversal: a front knot (-2, 80) on the first segment's line", {0, 1, 2}, {100, 110, 111}, {-4, -3.5}, {-2, 0, 1, 2}, {80, 100, 110, 111}, 1, 0, 0},
                                    {"interior reversal: the interval midpoint", {5, 94, 104, 108, 141}, {494.64, 544.33, 655.41, 710.04, 796.80},
                                    {45.237, 54.317}, {5, 49.5, 94, 104, 108, 141}, {494.64, 519.485, 544.33, 655.41, 710.04, 796.80}, 0, 1, 0},
                                    {"right-end reversal: a knot (6, 146) on the last segment's line", {0, 1, 2}, {100, 101, 110}, {9, 10},

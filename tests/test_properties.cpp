@@ -1,5 +1,4 @@
-// Liquid densities, vapour pressures, Reid vapour pressure, index blending, cetane and
-// octane numbers and the property estimates.
+// Liquid densities, vapour pressures, RVP, index blending, cetane and octane numbers, estimates.
 #include <cstring>
 #include <string>
 

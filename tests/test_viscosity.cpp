@@ -1,7 +1,4 @@
-// ViscHandler: the data model, the crude-oil viscosity correlation and liquid properties,
-// hypothetical-component curves and thetas, bulk values, bulk shifting, the
-// characterization driver in every data scenario, the theta fit, and the integer-handle
-// interface checked against the class.
+// ViscHandler: crude-oil viscosity, hypo curves and thetas, bulk shifting, the driver, the theta fit, handles vs class.
 #include <climits>
 #include <cstdlib>
 
@@ -439,10 +436,7 @@ TEST(Characterization, EveryDataScenarioGivesFiniteOrderedResults) {
         setBulk(h, sc.bulkT, sc.bulkV);
         h.SetNcurves(sc.curves);
         h.InitializeMyCurves(sc.curves);
-        for (int j = 0; j < sc.curves; ++j) {
-          V v = curves[j].second, b = bps;
-          h.SetOneCurve(j, 5, curves[j].first, b.data(), v.data());
-        }
+        for (int j = 0; j < sc.curves; ++j) { V v = curves[j].second, b = bps; h.SetOneCurve(j, 5, curves[j].first, b.data(), v.data()); }
         const ViscHandler filled(h);
         EXPECT_FALSE(h.CharacterizeViscosity());
         double previous = 0.0;
