@@ -1,5 +1,4 @@
-// Blended TBP, D86, D2887 and D1160 curves, the basis-aware D2887 blends, cutting a TBP
-// curve into components and reading it at yields, and the laboratory-curve services.
+// Blended TBP/D86/D2887/D1160 curves, basis-aware D2887 blends, TBP cutting, laboratory curves.
 #include <numeric>
 
 #include "QIRABlends.h"
@@ -34,27 +33,19 @@ V tbpAt(V y, const V& x = kFrac, const V& nbp = kNbp, bool pointMode = true) {
 
 TEST(TbpBlend, PointListsOfEachMode) {
   // The point list as (yield, temperature) pairs.
-  struct Case {
-    const char* origin;
-    V x, nbp;
-    bool pointMode;
-    double ti, tf;
-    V points;
-  };
-  const std::vector<Case> cases = {
-      {"point mode, 0.5/0.5 at 400 and 440 K (docs worked example)", {0.5, 0.5}, {400, 440}, true, kMiss, kMiss, {0.5, 400, 1.0, 440}},
-      {"mid-point mode adds the tail step", {0.5, 0.5}, {400, 440}, false, kMiss, kMiss, {0.25, 400, 0.75, 440, 1.0, 460}},
-      {"descending order gives the same list", {0.5, 0.5}, {440, 400}, false, kMiss, kMiss, {0.25, 400, 0.75, 440, 1.0, 460}},
-      {"zero anchor just below the first filled component", {0, 0, 0.5, 0.5}, {300, 350, 400, 440}, true, kMiss, kMiss, {0.0, 350, 0.5, 400, 1.0, 440}},
-      {"wide gap after 95 %: a midpoint", {0.9, 0.1}, {600, 700}, true, kMiss, kMiss, {0.9, 600, 0.95, 650, 1.0, 700}},
-      {"wide gap of a 40 % component", {0, 0.6, 0.4}, {350, 400, 480}, true, kMiss, kMiss, {0.6, 400, 0.8, 440, 1.0, 480}},
-      {"a 49 K gap gets no extra point", {0.9, 0.1}, {600, 649}, true, kMiss, kMiss, {0.9, 600, 1.0, 649}},
-      {"a 4 % component gets no extra point", {0.96, 0.04}, {600, 700}, true, kMiss, kMiss, {0.96, 600, 1.0, 700}},
-      {"end temperatures widen the ends", {0.5, 0.5}, {400, 440}, true, 395, 444, {0.5, 395, 1.0, 444}},
-      {"end temperatures never narrow them", {0.5, 0.5}, {400, 440}, true, 410, 430, {0.5, 400, 1.0, 440}},
-      {"an initial temperature above the first NBP is ignored", {0.5, 0.5}, {280, 300}, true, 300, kMiss, {0.5, 280, 1.0, 300}},
-      {"single component in mid-point mode: no tail step", {1.0}, {450}, false, kMiss, kMiss, {0.5, 450}},
-  };
+  struct Case { const char* origin; V x, nbp; bool pointMode; double ti, tf; V points; };
+  const std::vector<Case> cases = {{"point mode, 0.5/0.5 at 400 and 440 K (docs worked example)", {0.5, 0.5}, {400, 440}, true, kMiss, kMiss, {0.5, 400, 1.0, 440}},
+                                   {"mid-point mode adds the tail step", {0.5, 0.5}, {400, 440}, false, kMiss, kMiss, {0.25, 400, 0.75, 440, 1.0, 460}},
+                                   {"descending order gives the same list", {0.5, 0.5}, {440, 400}, false, kMiss, kMiss, {0.25, 400, 0.75, 440, 1.0, 460}},
+                                   {"zero anchor just below the first filled component", {0, 0, 0.5, 0.5}, {300, 350, 400, 440}, true, kMiss, kMiss, {0.0, 350, 0.5, 400, 1.0, 440}},
+                                   {"wide gap after 95 %: a midpoint", {0.9, 0.1}, {600, 700}, true, kMiss, kMiss, {0.9, 600, 0.95, 650, 1.0, 700}},
+                                   {"wide gap of a 40 % component", {0, 0.6, 0.4}, {350, 400, 480}, true, kMiss, kMiss, {0.6, 400, 0.8, 440, 1.0, 480}},
+                                   {"a 49 K gap gets no extra point", {0.9, 0.1}, {600, 649}, true, kMiss, kMiss, {0.9, 600, 1.0, 649}},
+                                   {"a 4 % component gets no extra point", {0.96, 0.04}, {600, 700}, true, kMiss, kMiss, {0.96, 600, 1.0, 700}},
+                                   {"end temperatures widen the ends", {0.5, 0.5}, {400, 440}, true, 395, 444, {0.5, 395, 1.0, 444}},
+                                   {"end temperatures never narrow them", {0.5, 0.5}, {400, 440}, true, 410, 430, {0.5, 400, 1.0, 440}},
+                                   {"an initial temperature above the first NBP is ignored", {0.5, 0.5}, {280, 300}, true, 300, kMiss, {0.5, 280, 1.0, 300}},
+                                   {"single component in mid-point mode: no tail step", {1.0}, {450}, false, kMiss, kMiss, {0.5, 450}}};
   for (const Case& c : cases) {
     const qira::BlendPoints p = qira::tbpBlendPoints(c.x.data(), c.nbp.data(), static_cast<int>(c.x.size()), c.pointMode, c.ti, c.tf);
     V got;
@@ -174,16 +165,14 @@ TEST(Cutting, CompositionFromTheTbpCurve) {
   ASSERT_TRUE(Blend_GetCompFromTBP(t2, f2, 2, c2, two, 2));
   ASSERT_TRUE(Blend_GetCompFromTBP(t2, falling, 2, c3, fall, 2));
   ASSERT_TRUE(Blend_GetCompFromTBP(kTbp, kF, 9, c4, below, 3));
-  expectRows({
-      {"two-point curve, cut at 500 K", two[0], 0.4 / 0.9, 1e-3},
-      {"two-point curve, cut at 400 K", two[1], 0.5 / 0.9, 1e-3},
-      {"fractions add to one", two[0] + two[1], 1.0, 1e-15},
-      {"a falling curve: the lower cut takes everything", fall[0], 1.0, 0},
-      {"a cut reading below the running total gets nothing", fall[1], 0.0, 0},
-      {"a cut below the curve reads 0", below[0], 0.0, 0},
-      {"30 % below 440 K of the 50 % below 500 K", below[1], 0.6, 2e-3},
-      {"the rest up to 500 K", below[2], 0.4, 2e-3},
-  });
+  expectRows({{"two-point curve, cut at 500 K", two[0], 0.4 / 0.9, 1e-3},
+              {"two-point curve, cut at 400 K", two[1], 0.5 / 0.9, 1e-3},
+              {"fractions add to one", two[0] + two[1], 1.0, 1e-15},
+              {"a falling curve: the lower cut takes everything", fall[0], 1.0, 0},
+              {"a cut reading below the running total gets nothing", fall[1], 0.0, 0},
+              {"a cut below the curve reads 0", below[0], 0.0, 0},
+              {"30 % below 440 K of the 50 % below 500 K", below[1], 0.6, 2e-3},
+              {"the rest up to 500 K", below[2], 0.4, 2e-3}});
   const double sorted[] = {330, 380, 420, 470, 520, 580, 650, 720};
   const double shuffled[] = {520, 330, 720, 420, 380, 650, 470, 580};
   const int where[] = {1, 4, 3, 6, 0, 7, 5, 2};
@@ -213,18 +202,16 @@ TEST(Cutting, TbpFromYields) {
   const V four = read(V(straight.begin(), straight.begin() + 4), {0.1, 0.3, 0.6, 0.8}, {0.2, 0.7});
   const V five = read(straight, {0.1, 0.3, 0.6, 0.8, 0.95}, {0.2, 0.7});
   const V low = read({21, 30, 60}, {0.3, 0.5, 0.8}, {0.01, 0.292});
-  expectRows({
-      {"one knot: its temperature everywhere", one[0] + one[1], 910, 0},
-      {"two knots: the line through (0.2, 400) and (0.6, 480)", line[0], 380, 1e-12},
-      {"two knots, extrapolated", line[2], 540, 1e-12},
-      {"equal knot fractions: the first temperature up to them", equal[1], 400, 0},
-      {"equal knot fractions: the second above", equal[2], 480, 0},
-      {"constant temperatures: a flat curve", flat[0] + flat[1], 840, 0},
-      {"four knots fit the fraction scale better (rF = 1 > rP): the line", four[0], 400, 1e-9},
-      {"four knots, upper request", four[1], 650, 1e-9},
-      {"low result takes the first knot temperature", low[0], 21, 0},
-      {"a result above 20.54 stands", low[1], 20.6020604064, 1e-9},
-  });
+  expectRows({{"one knot: its temperature everywhere", one[0] + one[1], 910, 0},
+              {"two knots: the line through (0.2, 400) and (0.6, 480)", line[0], 380, 1e-12},
+              {"two knots, extrapolated", line[2], 540, 1e-12},
+              {"equal knot fractions: the first temperature up to them", equal[1], 400, 0},
+              {"equal knot fractions: the second above", equal[2], 480, 0},
+              {"constant temperatures: a flat curve", flat[0] + flat[1], 840, 0},
+              {"four knots fit the fraction scale better (rF = 1 > rP): the line", four[0], 400, 1e-9},
+              {"four knots, upper request", four[1], 650, 1e-9},
+              {"low result takes the first knot temperature", low[0], 21, 0},
+              {"a result above 20.54 stands", low[1], 20.6020604064, 1e-9}});
   // Two knots below 50 % and three above: separate fits, both on the probability scale.
   double z[5], zq[2] = {qira::probability::toScore(0.2, qira::probability::kRequestClamping),
                         qira::probability::toScore(0.7, qira::probability::kRequestClamping)};
@@ -246,26 +233,17 @@ TEST(Cutting, TbpFromYields) {
 }
 
 TEST(LabCurves, ExtrapolationCorrection) {
-  struct Case {
-    const char* origin;
-    V curve;
-    int i1, i2;
-    double lo, hi;
-    bool user;
-    V want;
-  };
-  const std::vector<Case> cases = {
-      {"front below lo: anchor 10, span 20, clearance 10, r = 0.5", {-10, 0, 10, 20, 30}, 2, 4, 0, kMiss, false, {0, 5, 10, 20, 30}},
-      {"front above hi", {40, 25, 10, 5}, 2, 3, kMiss, 25, false, {25, 17.5, 10, 5}},
-      {"back below lo", {30, 10, 0, -10}, 0, 1, 0, kMiss, false, {30, 10, 5, 0}},
-      {"both ends, front first", {-10, 10, 20, 35, 50}, 1, 2, 0, 30, false, {0, 10, 20, 25, 30}},
-      {"anchor below lo ends the call", {-10, -5, 20, 50}, 1, 2, 0, 30, false, {-10, -5, 20, 50}},
-      {"no bounds: nothing changes", {-10, 0, 10, 99}, 1, 2, kMiss, kMiss, false, {-10, 0, 10, 99}},
-      {"zero clearance stops the plain form", {-4, 0, 5, 10}, 1, 3, 0, kMiss, false, {-4, 0, 5, 10}},
-      {"the user-curve form lifts a zero anchor to 1.1e-6", {-4, 0, 5, 10}, 1, 3, 0, kMiss, true, {0, 1.1e-6, 5, 10}},
-      {"no measured point: all but the last clamped", {-5, 50, 15, 100}, 3, 0, 0, 30, false, {0, 30, 15, 100}},
-      {"a not-a-number anchor ends the call", {-10, kNaN, 10, 20}, 1, 3, 0, kMiss, false, {-10, kNaN, 10, 20}},
-  };
+  struct Case { const char* origin; V curve; int i1, i2; double lo, hi; bool user; V want; };
+  const std::vector<Case> cases = {{"front below lo: anchor 10, span 20, clearance 10, r = 0.5", {-10, 0, 10, 20, 30}, 2, 4, 0, kMiss, false, {0, 5, 10, 20, 30}},
+                                   {"front above hi", {40, 25, 10, 5}, 2, 3, kMiss, 25, false, {25, 17.5, 10, 5}},
+                                   {"back below lo", {30, 10, 0, -10}, 0, 1, 0, kMiss, false, {30, 10, 5, 0}},
+                                   {"both ends, front first", {-10, 10, 20, 35, 50}, 1, 2, 0, 30, false, {0, 10, 20, 25, 30}},
+                                   {"anchor below lo ends the call", {-10, -5, 20, 50}, 1, 2, 0, 30, false, {-10, -5, 20, 50}},
+                                   {"no bounds: nothing changes", {-10, 0, 10, 99}, 1, 2, kMiss, kMiss, false, {-10, 0, 10, 99}},
+                                   {"zero clearance stops the plain form", {-4, 0, 5, 10}, 1, 3, 0, kMiss, false, {-4, 0, 5, 10}},
+                                   {"the user-curve form lifts a zero anchor to 1.1e-6", {-4, 0, 5, 10}, 1, 3, 0, kMiss, true, {0, 1.1e-6, 5, 10}},
+                                   {"no measured point: all but the last clamped", {-5, 50, 15, 100}, 3, 0, 0, 30, false, {0, 30, 15, 100}},
+                                   {"a not-a-number anchor ends the call", {-10, kNaN, 10, 20}, 1, 3, 0, kMiss, false, {-10, kNaN, 10, 20}}};
   for (const Case& c : cases) {
     V v = c.curve;
     (c.user ? Blend_CorrectUserCurveOverExtrapolation : CorrectExtrapolation)(v.data(), c.i1, c.i2, static_cast<int>(v.size()), c.lo, c.hi);
@@ -281,15 +259,13 @@ TEST(LabCurves, MidCutBoilingPoints) {
   };
   const V two = cbp({0.5, 0.5}, {400, 440}), asc = cbp({0.2, 0.3, 0.1, 0.4}, {380, 420, 460, 520});
   const V desc = cbp({0.4, 0.1, 0.3, 0.2}, {520, 460, 420, 380}), empty = cbp({0, 0, 0.5, 0.5}, {300, 350, 400, 440});
-  expectRows({
-      {"the lighter read at the top of its cut", two[0], 400, 1e-12},
-      {"the heavier at its middle, 0.75 on the line", two[1], 420, 1e-12},
-      {"one component: its NBP", cbp({1.0}, {455})[0], 455, 0},
-      {"an empty second component: the mean of the two NBPs", empty[1], 325, 0},
-      {"the heaviest cut's middle, half-way to the highest NBP", asc[3], 490, 1e-9},
-      {"an upper bound of 560 K replaces that NBP (hand calculation)", cbp({0.2, 0.3, 0.1, 0.4}, {380, 420, 460, 520}, 560)[3], 510, 1e-9},
-      {"a bound below it changes nothing", cbp({0.2, 0.3, 0.1, 0.4}, {380, 420, 460, 520}, 500)[3], 490, 1e-9},
-  });
+  expectRows({{"the lighter read at the top of its cut", two[0], 400, 1e-12},
+              {"the heavier at its middle, 0.75 on the line", two[1], 420, 1e-12},
+              {"one component: its NBP", cbp({1.0}, {455})[0], 455, 0},
+              {"an empty second component: the mean of the two NBPs", empty[1], 325, 0},
+              {"the heaviest cut's middle, half-way to the highest NBP", asc[3], 490, 1e-9},
+              {"an upper bound of 560 K replaces that NBP (hand calculation)", cbp({0.2, 0.3, 0.1, 0.4}, {380, 420, 460, 520}, 560)[3], 510, 1e-9},
+              {"a bound below it changes nothing", cbp({0.2, 0.3, 0.1, 0.4}, {380, 420, 460, 520}, 500)[3], 490, 1e-9}});
   for (int i = 0; i < 4; ++i) EXPECT_EQ(desc[3 - i], asc[i]) << "caller's order";
 }
 
@@ -371,16 +347,14 @@ TEST(LabCurves, NbpRangeFractionsAndYieldCuts) {
   const V f0{0.0, 1.0, 0.0}, curveT{400, 500, 600}, curveC{0.2, 0.7, 1.0}, cuts4{400, 450, 500, 600};
   V cf4(4);  // the material between 400 and 450 K read on the blend's TBP curve
   ASSERT_TRUE(Blend_GetCompFromTBP(curveT.data(), curveC.data(), 3, cuts4.data(), cf4.data(), 4));
-  expectRows({
-      {"up to 450 K: the material between the lowest NBP and the bound", part, cf4[1], 1e-12},
-      {"both bounds open: the cut at the lowest NBP is not counted", all, 0.8, 2e-3},
-      {"open bounds keep every fraction", whole[0] + whole[2], 0.8, 1e-12},
-      {"up to 450 K: 0.5 of the straddling component's 0.5 beside 0.2", upTo[0], 0.25 / 0.45, 1e-12},
-      {"up to 450 K, the lightest", upTo[1], 0.2 / 0.45, 1e-12},
-      {"up to 450 K, the heaviest", upTo[2], 0, 0},
-      {"a range beyond the far end holds nothing", range(kMiss, 650, beyond, frac), 0, 0},
-      {"a range inside a gap of empty components", range(580, 520, gap, f0) + gap[0] + gap[2], 0, 0},
-  });
+  expectRows({{"up to 450 K: the material between the lowest NBP and the bound", part, cf4[1], 1e-12},
+              {"both bounds open: the cut at the lowest NBP is not counted", all, 0.8, 2e-3},
+              {"open bounds keep every fraction", whole[0] + whole[2], 0.8, 1e-12},
+              {"up to 450 K: 0.5 of the straddling component's 0.5 beside 0.2", upTo[0], 0.25 / 0.45, 1e-12},
+              {"up to 450 K, the lightest", upTo[1], 0.2 / 0.45, 1e-12},
+              {"up to 450 K, the heaviest", upTo[2], 0, 0},
+              {"a range beyond the far end holds nothing", range(kMiss, 650, beyond, frac), 0, 0},
+              {"a range inside a gap of empty components", range(580, 520, gap, f0) + gap[0] + gap[2], 0, 0}});
   double atNbp = -1, justAbove = -1;
   ASSERT_TRUE(Blend_NBPTempBound(500, kMiss, nbp.data(), frac.data(), 3, nullptr, &atNbp));
   ASSERT_TRUE(Blend_NBPTempBound(500 + 5e-5, kMiss, nbp.data(), frac.data(), 3, nullptr, &justAbove));

@@ -12,29 +12,27 @@ TEST(Correlations, PublishedAndWorkedValues) {
   const double mw = Blend_mw(0.8, 12.0);
   const double t2000 = (2000 - 459.67 - 32) / 1.8 + 273.15;  // x = 2000 R
   const double capped = 1.394 * 998.9993 * 0.9979879;
-  expectRows({
-      {"Watson relation, SG 0.8 and Kw 12 (docs worked example)", mw, 169.8436, 1e-3},
-      {"Kw back from that MW carries its own constants: 12.0037", Blend_uopk(mw, 0.8), 12.0037, 1e-4},
-      {"SG back from that MW", Blend_sg(mw, 12.0), 0.8, 2e-4},
-      {"gravity at MW exactly 320: heavy-end relation (hand calculation)", Blend_sg(320, 12.0), 0.9306854713, 1e-9},
-      {"gravity just below MW 320: light relation", Blend_sg(std::nextafter(320.0, 0.0), 12.0), 0.8963148417, 1e-9},
-      {"Katz-Firoozabadi C7, Tb 366 K: SG 0.727 (Katz and Firoozabadi 1978)", Blend_sg_katz_firoozabadi(366) / 999, 0.727, 0.008},
-      {"Katz-Firoozabadi C10, Tb 447 K: SG 0.782", Blend_sg_katz_firoozabadi(447) / 999, 0.782, 0.004},
-      {"Katz-Firoozabadi C15, Tb 543 K: SG 0.836", Blend_sg_katz_firoozabadi(543) / 999, 0.836, 0.005},
-      {"Katz-Firoozabadi C20, Tb 612 K: SG 0.862", Blend_sg_katz_firoozabadi(612) / 999, 0.862, 0.004},
-      {"Katz-Firoozabadi at 212 F (hand calculation)", Blend_sg_katz_firoozabadi(373.15), 727.19385, 1e-4},
-      {"Katz-Firoozabadi at 600 K (hand calculation)", Blend_sg_katz_firoozabadi(600), 855.48361, 1e-4},
-      {"Twu MW with the boiling-point adjustment (hand calculation)", Blend_mw_twu(450, 780), 145.01284, 1e-4},
-      {"Twu MW, heavy fraction", Blend_mw_twu(700, 950), 362.34481, 1e-3},
-      {"Twu MW, light fraction", Blend_mw_twu(300, 650), 67.42151, 1e-4},
-      {"Twu MW at 500 K, 800 kg/m3 (docs worked example)", Blend_mw_twu(500, 800), 183.36, 5e-3},
-      {"Twu MW just below x = 2000 R", Blend_mw_twu(t2000 - 1e-6, 900), 1983.7913, 1e-3},
-      {"Twu MW just above x = 2000 R: the same root", Blend_mw_twu(t2000 + 1e-6, 900), 1983.7913, 0.2},
-      {"Twu MW, gravity capped at 1.394", Blend_mw_twu(600, 1500), Blend_mw_twu(600, capped), 0},
-      {"ln Gamma(5) = ln 24", Blend_gammln(5.0), std::log(24.0), 1e-10},
-      {"ln Gamma(1/2) = ln sqrt(pi)", Blend_gammln(0.5), 0.5723649429247001, 1e-10},
-      {"gamma density, alpha 2, beta 1, at 2: 2 e^-2", Blend_gammafun(2.0, 2.0, 1.0), 0.2706705664732254, 1e-10},
-  });
+  expectRows({{"Watson relation, SG 0.8 and Kw 12 (docs worked example)", mw, 169.8436, 1e-3},
+              {"Kw back from that MW carries its own constants: 12.0037", Blend_uopk(mw, 0.8), 12.0037, 1e-4},
+              {"SG back from that MW", Blend_sg(mw, 12.0), 0.8, 2e-4},
+              {"gravity at MW exactly 320: heavy-end relation (hand calculation)", Blend_sg(320, 12.0), 0.9306854713, 1e-9},
+              {"gravity just below MW 320: light relation", Blend_sg(std::nextafter(320.0, 0.0), 12.0), 0.8963148417, 1e-9},
+              {"Katz-Firoozabadi C7, Tb 366 K: SG 0.727 (Katz and Firoozabadi 1978)", Blend_sg_katz_firoozabadi(366) / 999, 0.727, 0.008},
+              {"Katz-Firoozabadi C10, Tb 447 K: SG 0.782", Blend_sg_katz_firoozabadi(447) / 999, 0.782, 0.004},
+              {"Katz-Firoozabadi C15, Tb 543 K: SG 0.836", Blend_sg_katz_firoozabadi(543) / 999, 0.836, 0.005},
+              {"Katz-Firoozabadi C20, Tb 612 K: SG 0.862", Blend_sg_katz_firoozabadi(612) / 999, 0.862, 0.004},
+              {"Katz-Firoozabadi at 212 F (hand calculation)", Blend_sg_katz_firoozabadi(373.15), 727.19385, 1e-4},
+              {"Katz-Firoozabadi at 600 K (hand calculation)", Blend_sg_katz_firoozabadi(600), 855.48361, 1e-4},
+              {"Twu MW with the boiling-point adjustment (hand calculation)", Blend_mw_twu(450, 780), 145.01284, 1e-4},
+              {"Twu MW, heavy fraction", Blend_mw_twu(700, 950), 362.34481, 1e-3},
+              {"Twu MW, light fraction", Blend_mw_twu(300, 650), 67.42151, 1e-4},
+              {"Twu MW at 500 K, 800 kg/m3 (docs worked example)", Blend_mw_twu(500, 800), 183.36, 5e-3},
+              {"Twu MW just below x = 2000 R", Blend_mw_twu(t2000 - 1e-6, 900), 1983.7913, 1e-3},
+              {"Twu MW just above x = 2000 R: the same root", Blend_mw_twu(t2000 + 1e-6, 900), 1983.7913, 0.2},
+              {"Twu MW, gravity capped at 1.394", Blend_mw_twu(600, 1500), Blend_mw_twu(600, capped), 0},
+              {"ln Gamma(5) = ln 24", Blend_gammln(5.0), std::log(24.0), 1e-10},
+              {"ln Gamma(1/2) = ln sqrt(pi)", Blend_gammln(0.5), 0.5723649429247001, 1e-10},
+              {"gamma density, alpha 2, beta 1, at 2: 2 e^-2", Blend_gammafun(2.0, 2.0, 1.0), 0.2706705664732254, 1e-10}});
   EXPECT_NE(Blend_mw_twu(600, capped * 0.99), Blend_mw_twu(600, capped));
   double area = 0;  // the density integrates to 1 (alpha 2.5, beta 40; midpoint rule)
   for (double x = 0.05; x < 4000; x += 0.1) area += Blend_gammafun(x, 2.5, 40.0) * 0.1;
@@ -44,18 +42,12 @@ TEST(Correlations, PublishedAndWorkedValues) {
 TEST(Whitson, AlphaSearchSteps) {
   // One step of the bracketed secant search: x, f, then lo, hi, previous x and f before
   // and after (target 0, step 0.5).
-  struct Step {
-    const char* origin;
-    double x, f, lo, hi, xp, fp;
-    double wantX, wantLo, wantHi, wantXp, wantFp;
-  };
-  const std::vector<Step> steps = {
-      {"above the target with room below: step down by h", 5, 3, 0.495, 20, 0, 0, 4.5, 0.495, 5, 5, 3},
-      {"below the target with room above: step up", 4.5, -1, 0.495, 20, 5, 3, 5.0, 4.5, 20, 4.5, -1},
-      {"secant through (0.5, -1) and (1, 2), a third into the bracket", 1, 2, 0.5, 1.2, 0.5, -1, 1 - 1.0 / 3, 0.5, 1, 0.5, -1},
-      {"secant outside 2 %..98 % of the bracket: bisection", 1, 2, 0.5, 1.2, 0.9, 10, 0.75, 0.5, 1, 1, 2},
-      {"no previous point yet: bisection, the point recorded", 0.65, 300, 0.495, 20, 0, kNaN, 0.5725, 0.495, 0.65, 0.65, 300},
-  };
+  struct Step { const char* origin; double x, f, lo, hi, xp, fp; double wantX, wantLo, wantHi, wantXp, wantFp; };
+  const std::vector<Step> steps = {{"above the target with room below: step down by h", 5, 3, 0.495, 20, 0, 0, 4.5, 0.495, 5, 5, 3},
+                                   {"below the target with room above: step up", 4.5, -1, 0.495, 20, 5, 3, 5.0, 4.5, 20, 4.5, -1},
+                                   {"secant through (0.5, -1) and (1, 2), a third into the bracket", 1, 2, 0.5, 1.2, 0.5, -1, 1 - 1.0 / 3, 0.5, 1, 0.5, -1},
+                                   {"secant outside 2 %..98 % of the bracket: bisection", 1, 2, 0.5, 1.2, 0.9, 10, 0.75, 0.5, 1, 1, 2},
+                                   {"no previous point yet: bisection, the point recorded", 0.65, 300, 0.495, 20, 0, kNaN, 0.5725, 0.495, 0.65, 0.65, 300}};
   for (const Step& s : steps) {
     double x = s.x, lo = s.lo, hi = s.hi, xp = s.xp, fp = s.fp;
     Blend_whitson_convg(&x, s.f, 0.0, &lo, &hi, &xp, &fp, 0.5);
@@ -66,11 +58,7 @@ TEST(Whitson, AlphaSearchSteps) {
 
 namespace {
 
-struct Split {
-  bool ok;
-  V frac, mw, den;
-  double plusMw, plusSg, plusKw;
-};
+struct Split { bool ok; V frac, mw, den; double plusMw, plusSg, plusKw; };
 
 Split runWhitson(double mw, double sg, double kw, double eta, V nbp = {}) {
   if (nbp.empty())
@@ -115,10 +103,7 @@ TEST(Whitson, RealisticHeptanesPlus) {
   EXPECT_EQ(s.den, wantDen);
   // The caller's order is kept for unsorted NBPs.
   const Split r = runWhitson(200, 0.82, kMiss, 0, V(nbp.rbegin(), nbp.rend()));
-  for (size_t i = 0; i < 15; ++i) {
-    EXPECT_NEAR(r.frac[14 - i], s.frac[i], 1e-12);
-    EXPECT_NEAR(r.mw[14 - i], s.mw[i], 2e-3 * s.mw[i]);
-  }
+  for (size_t i = 0; i < 15; ++i) { EXPECT_NEAR(r.frac[14 - i], s.frac[i], 1e-12); EXPECT_NEAR(r.mw[14 - i], s.mw[i], 2e-3 * s.mw[i]); }
 }
 
 TEST(Whitson, EtaChoiceCompletionAndLimits) {

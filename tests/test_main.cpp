@@ -7,10 +7,7 @@
 namespace {
 
 class RestoreSettings : public testing::EmptyTestEventListener {
-  void OnTestEnd(const testing::TestInfo&) override {
-    SetOptionsNew(1.0, 99.999, 0, 0, 1);
-    ShouldConstrainConversionRange(true);
-  }
+  void OnTestEnd(const testing::TestInfo&) override { SetOptionsNew(1.0, 99.999, 0, 0, 1); ShouldConstrainConversionRange(true); }
 };
 
 }  // namespace

@@ -1,5 +1,4 @@
-// Liquid densities, vapour pressures, Reid vapour pressure, index blending, cetane and
-// octane numbers and the property estimates.
+// Liquid densities, vapour pressures, RVP, index blending, cetane and octane numbers, estimates.
 #include <cstring>
 #include <string>
 
@@ -25,23 +24,21 @@ TEST(LiquidProperties, PublishedDensitiesAndVapourPressures) {
   const double t = 350, psat = pc_ppress(t / kTc, kW) * kPc;
   double vr0 = 0, vrd = 0;
   pc_costald(0.5, &vr0, &vrd);
-  expectRows({
-      {"Lee-Kesler benzene at its normal boiling point (Lee and Kesler 1975; Poling et al. "
-       "2001 example): Pr 0.020354",
-       pc_ppress(353.15 / 562.12, 0.2120), 0.020354, 2e-6},
-      {"acentric-factor definition, log10 Pr(0.7) = -1 - omega, omega 0", pc_ppress(0.7, 0.0), 0.1, 0.005},
-      {"acentric-factor definition, omega 0.3", pc_ppress(0.7, 0.3), 0.0501187, 0.003},
-      {"Lee-Kesler at the critical point, ln Pr = 7e-6", pc_ppress(1.0, 0.0), 1.000007, 1e-9},
-      {"reduced pressure capped at 5 above the critical point", pc_ppress(3.0, 0.2), 5.0, 0},
-      {"ln Pr held at -50", pc_ppress(0.01, 0.0), 1.9287498479639178e-22, 1e-35},
-      {"COSTALD V_R0 at Tr 0.5 (Hankinson and Thomson 1979, eq. 16)", vr0, 0.3620076168361336, 1e-12},
-      {"n-hexane at 25 C, 0.6548 g/cm3 (CRC Handbook): 7.598 kmol/m3", xden(298.15, 101.325), 7.598, 0.03},
-      {"liquid methane at its normal boiling point, 422.6 kg/m3 (NIST Webbook)", pc_c1den(111.67 / 190.56), 26.34, 0.3},
-      {"below its vapour pressure the liquid is saturated", xden(t, 0.5 * psat), pc_satden(t / kTc, kVs, kWs), 0},
-      {"compressed n-hexane, 20 MPa at 300 K (docs worked example)", xden(300, 20000), 7.8382, 5e-5},
-      {"Tr clamped at 0.251", xden(10, 0), pc_satden(0.251, kVs, kWs), 0},
-      {"Tr clamped at 0.9999", xden(900, 0), pc_satden(0.9999, kVs, kWs), 0},
-  });
+  expectRows({{"Lee-Kesler benzene at its normal boiling point (Lee and Kesler 1975; Poling et al. "
+                "2001 example): Pr 0.020354",
+                pc_ppress(353.15 / 562.12, 0.2120), 0.020354, 2e-6},
+              {"acentric-factor definition, log10 Pr(0.7) = -1 - omega, omega 0", pc_ppress(0.7, 0.0), 0.1, 0.005},
+              {"acentric-factor definition, omega 0.3", pc_ppress(0.7, 0.3), 0.0501187, 0.003},
+              {"Lee-Kesler at the critical point, ln Pr = 7e-6", pc_ppress(1.0, 0.0), 1.000007, 1e-9},
+              {"reduced pressure capped at 5 above the critical point", pc_ppress(3.0, 0.2), 5.0, 0},
+              {"ln Pr held at -50", pc_ppress(0.01, 0.0), 1.9287498479639178e-22, 1e-35},
+              {"COSTALD V_R0 at Tr 0.5 (Hankinson and Thomson 1979, eq. 16)", vr0, 0.3620076168361336, 1e-12},
+              {"n-hexane at 25 C, 0.6548 g/cm3 (CRC Handbook): 7.598 kmol/m3", xden(298.15, 101.325), 7.598, 0.03},
+              {"liquid methane at its normal boiling point, 422.6 kg/m3 (NIST Webbook)", pc_c1den(111.67 / 190.56), 26.34, 0.3},
+              {"below its vapour pressure the liquid is saturated", xden(t, 0.5 * psat), pc_satden(t / kTc, kVs, kWs), 0},
+              {"compressed n-hexane, 20 MPa at 300 K (docs worked example)", xden(300, 20000), 7.8382, 5e-5},
+              {"Tr clamped at 0.251", xden(10, 0), pc_satden(0.251, kVs, kWs), 0},
+              {"Tr clamped at 0.9999", xden(900, 0), pc_satden(0.9999, kVs, kWs), 0}});
   EXPECT_GT(xden(t, 10000), xden(t, psat)) << "compression raises the density";
   // Through Tr = 1 the reduced volume stays finite and continuous (real cube root).
   double lo = 0, hi = 0, d = 0;
@@ -100,26 +97,21 @@ TEST(ReidVapourPressure, CorrelationAndItsDerivative) {
 }
 
 TEST(ReidVapourPressure, EveryExitWithItsReport) {
-  struct Case {
-    double target, guess, s, t, rvp;
-    const char* report;
-  };
+  struct Case { double target, guess, s, t, rvp; const char* report; };
   double tvp10 = 0, slope = 0;
   bool failed = false;
   pc_Calc_API_5B1_1TVP(559.67, 10, 3, &tvp10, &failed, &slope);
-  const std::vector<Case> cases = {
-      {tvp10, 10, 3, 559.67, 10, "Modified API_5B1_1 method converged for Phase: Naphtha at 0 iterations."},
-      {5, 6, 3, 559.67, 4.6245, "Modified API_5B1_1 method converged for Phase: Naphtha at 2 iterations."},
-      {5, 0.1, 3, 0, kMiss, "Phase: Naphtha - API 5B1.1 Successive Zero RVPs predicted at iteration 1."},
-      {5, 10, 3, 0, kMiss, "Phase: Naphtha - API 5B1.1 Successive Zero RVPs predicted at iteration 2."},
-      {0.001, 0.1, 8, 400, kMiss, "Phase: Naphtha - API 5B1.1 Successive Negative RVPs predicted at iteration 1."},
-      {0.001, 0.05, 8, 400, kMiss, "Phase: Naphtha - API 5B1.1 Successive Negative RVPs predicted at iteration 2."},
-      {5, 10, 3, 1, kMiss, "Phase: Naphtha - API 5B1.1 RVP Calculation failed since predicted TVP was too large, at iteration 1."},
-      {1, 0.3, 0.5, 400, kMiss, "Phase: Naphtha - API 5B1.1 Not Converged at 25 iterations."},
-      {kNaN, 5, 3, 559.67, kMiss, "Phase: Naphtha - API 5B1.1 Not Converged at 0 iterations."},
-      {0, kNaN, 3, 559.67, kMiss, "Phase: Naphtha - API 5B1.1 Not Converged at 0 iterations."},
-      {0, 0, 3, 559.67, 0, "Modified API_5B1_1 method converged for Phase: Naphtha at 0 iterations."},
-  };
+  const std::vector<Case> cases = {{tvp10, 10, 3, 559.67, 10, "Modified API_5B1_1 method converged for Phase: Naphtha at 0 iterations."},
+                                   {5, 6, 3, 559.67, 4.6245, "Modified API_5B1_1 method converged for Phase: Naphtha at 2 iterations."},
+                                   {5, 0.1, 3, 0, kMiss, "Phase: Naphtha - API 5B1.1 Successive Zero RVPs predicted at iteration 1."},
+                                   {5, 10, 3, 0, kMiss, "Phase: Naphtha - API 5B1.1 Successive Zero RVPs predicted at iteration 2."},
+                                   {0.001, 0.1, 8, 400, kMiss, "Phase: Naphtha - API 5B1.1 Successive Negative RVPs predicted at iteration 1."},
+                                   {0.001, 0.05, 8, 400, kMiss, "Phase: Naphtha - API 5B1.1 Successive Negative RVPs predicted at iteration 2."},
+                                   {5, 10, 3, 1, kMiss, "Phase: Naphtha - API 5B1.1 RVP Calculation failed since predicted TVP was too large, at iteration 1."},
+                                   {1, 0.3, 0.5, 400, kMiss, "Phase: Naphtha - API 5B1.1 Not Converged at 25 iterations."},
+                                   {kNaN, 5, 3, 559.67, kMiss, "Phase: Naphtha - API 5B1.1 Not Converged at 0 iterations."},
+                                   {0, kNaN, 3, 559.67, kMiss, "Phase: Naphtha - API 5B1.1 Not Converged at 0 iterations."},
+                                   {0, 0, 3, 559.67, 0, "Modified API_5B1_1 method converged for Phase: Naphtha at 0 iterations."}};
   for (const Case& c : cases) {
     double rvp = c.guess;
     EXPECT_EQ(solveRvp(c.target, rvp, c.s, c.t), c.report);
@@ -148,26 +140,24 @@ TEST(ReidVapourPressure, ReportIsBoundedAndNullSafe) {
 }
 
 TEST(IndexBlending, IndicesInvertAndMixesFollowTheirRules) {
-  expectRows({
-      {"cloud point index 1 round trip", CloudPointFromIndex1Mix(CloudPointIndex1(250)), 250, 1e-10},
-      {"cloud point index 2 round trip", CloudPointFromIndex2Mix(CloudPointIndex2(250)), 250, 1e-10},
-      {"flash point index 1 round trip", FlashPointFromIndex1Mix(FlashPointIndex1(320)), 320, 1e-10},
-      {"flash point index 2 round trip", FlashPointFromIndex2Mix(FlashPointIndex2(140)), 140, 1e-10},
-      {"Wickey flash index round trip", FlashPointFromIndexWickeyMix(FlashPointIndexWickey(60)), 60, 1e-10},
-      {"freeze point index round trip", FreezePointFromIndex1Mix(FreezePointIndex1(-47)), -47, 1e-10},
-      {"pour point index round trip", PourPointFromIndex1Mix(PourPointIndex1(260)), 260, 1e-9},
-      {"RVP index round trip", RVPFromIndex1Mix(RVPIndex1(55)), 55, 1e-10},
-      {"aniline point index round trip", AnilinePointFromIndex1Mix(AnilinePointIndex1(70)), 70, 1e-10},
-      {"viscosity index 1 round trip", Blend_ViscosityFromIndex1Mix(Blend_ViscosityIndex1(10)), 10, 1e-10},
-      {"viscosity index 2 round trip", Blend_ViscosityFromIndex2Mix(Blend_ViscosityIndex2(10)), 10, 1e-10},
-      {"cloud point index 1, (1.8 T)^(1/0.55) at 250 K", CloudPointIndex1(250), 66684.17035686347, 1e-8},
-      {"flash point index 1, (1.8 T)^(-1/0.6) at 250 K", FlashPointIndex1(250), 3.784244110585446e-05, 1e-18},
-      {"flash point index 2 at 100 F, 10^(4345.2/483 - 6.1188)", FlashPointIndex2(100), 754.1770143342782, 1e-10},
-      {"pour point index of 0 K", PourPointIndex1(0), kMiss, 0},
-      {"viscosity index 1 where ln(nu + 0.08) = 0", Blend_ViscosityIndex1(0.92), kMiss, 0},
-      {"viscosity index 1 inside its threshold 1e-5", Blend_ViscosityIndex1(0.920001), kMiss, 0},
-      {"viscosity index 2 where ln(nu + 0.8) = 0", Blend_ViscosityIndex2(0.2), kMiss, 0},
-  });
+  expectRows({{"cloud point index 1 round trip", CloudPointFromIndex1Mix(CloudPointIndex1(250)), 250, 1e-10},
+              {"cloud point index 2 round trip", CloudPointFromIndex2Mix(CloudPointIndex2(250)), 250, 1e-10},
+              {"flash point index 1 round trip", FlashPointFromIndex1Mix(FlashPointIndex1(320)), 320, 1e-10},
+              {"flash point index 2 round trip", FlashPointFromIndex2Mix(FlashPointIndex2(140)), 140, 1e-10},
+              {"Wickey flash index round trip", FlashPointFromIndexWickeyMix(FlashPointIndexWickey(60)), 60, 1e-10},
+              {"freeze point index round trip", FreezePointFromIndex1Mix(FreezePointIndex1(-47)), -47, 1e-10},
+              {"pour point index round trip", PourPointFromIndex1Mix(PourPointIndex1(260)), 260, 1e-9},
+              {"RVP index round trip", RVPFromIndex1Mix(RVPIndex1(55)), 55, 1e-10},
+              {"aniline point index round trip", AnilinePointFromIndex1Mix(AnilinePointIndex1(70)), 70, 1e-10},
+              {"viscosity index 1 round trip", Blend_ViscosityFromIndex1Mix(Blend_ViscosityIndex1(10)), 10, 1e-10},
+              {"viscosity index 2 round trip", Blend_ViscosityFromIndex2Mix(Blend_ViscosityIndex2(10)), 10, 1e-10},
+              {"cloud point index 1, (1.8 T)^(1/0.55) at 250 K", CloudPointIndex1(250), 66684.17035686347, 1e-8},
+              {"flash point index 1, (1.8 T)^(-1/0.6) at 250 K", FlashPointIndex1(250), 3.784244110585446e-05, 1e-18},
+              {"flash point index 2 at 100 F, 10^(4345.2/483 - 6.1188)", FlashPointIndex2(100), 754.1770143342782, 1e-10},
+              {"pour point index of 0 K", PourPointIndex1(0), kMiss, 0},
+              {"viscosity index 1 where ln(nu + 0.08) = 0", Blend_ViscosityIndex1(0.92), kMiss, 0},
+              {"viscosity index 1 inside its threshold 1e-5", Blend_ViscosityIndex1(0.920001), kMiss, 0},
+              {"viscosity index 2 where ln(nu + 0.8) = 0", Blend_ViscosityIndex2(0.2), kMiss, 0}});
   EXPECT_NE(Blend_ViscosityIndex2(0.200001), kMiss) << "index 2 has the threshold 1e-8";
   struct Mix {
     const char* origin;
@@ -175,30 +165,28 @@ TEST(IndexBlending, IndicesInvertAndMixesFollowTheirRules) {
     V x, v;
     double want, tol;
   };
-  const std::vector<Mix> mixes = {
-      {"cloud point, one component at its full fraction", CloudPointMix1, {1.0}, {250}, 250, 1e-10},
-      {"cloud point, fractions not normalised: 250 * 0.5^0.55", CloudPointMix1, {0.5}, {250}, 170.75503209429942, 1e-10},
-      {"cloud point 225 K and 300 K at 0.5 each (hand calculation)", CloudPointMix1, {0.5, 0.5}, {225, 300}, 264.6849270172653, 1e-10},
-      {"cloud point, a negative cloud point is skipped", CloudPointMix1, {0.5, 0.5}, {-5, 250}, 170.75503209429942, 1e-10},
-      {"cloud point index 2 at 0.3 K is below 0.0001", CloudPointMix2, {1.0}, {0.3}, kMiss, 0},
-      {"cloud point index 2, one component", CloudPointMix2, {1.0}, {250}, 250, 1e-9},
-      {"flash point, near-zero flash point skipped: 300 * 0.5^-0.6", FlashPointMix1, {0.5, 0.5}, {0.0005, 300}, 454.7149699531194, 1e-9},
-      {"flash point, nothing usable", FlashPointMix1, {0.5, 0.5}, {0.0005, 0}, kMiss, 0},
-      {"pour point index 1, one component", PourPointMix1, {1.0}, {250}, 250, 1e-9},
-      {"pour point 250 K and 300 K at 0.5 on exp(0.03 TF) (hand calculation)", PourPointMix2, {0.5, 0.5}, {250, 300}, 288.36845150401194, 1e-9},
-      {"pour point below 1 K skipped", PourPointMix2, {0.5, 0.5}, {0.5, 250}, 237.16394110074174, 1e-9},
-      {"RVP 50 and 80 at 0.4/0.6, exponent 1.25 (hand calculation)", RVPMix1, {0.4, 0.6}, {50, 80}, 68.40815071134888, 1e-10},
-      {"smoke point 20 and 30 mm, harmonic: 24 mm", Blend_SmokePointMix1, {0.5, 0.5}, {20, 30}, 24, 1e-12},
-      {"smoke point, nothing usable", Blend_SmokePointMix1, {0.5, 0.5}, {0, 1e-7}, kMiss, 0},
-      {"freeze point, one component", Blend_FreezePoint, {0.7}, {-47}, -47, 0},
-      {"freeze point extremes rule: -50 + 10 * 0.125^(1/3)", Blend_FreezePoint, {0.875, 0.125}, {-50, -40}, -45, 1e-12},
-      {"freeze point, a fraction of 1e-4 does not count", Blend_FreezePoint, {0.9999, 0.0001}, {-50, 0}, -50, 0},
-      {"freeze point ties keep the earlier fraction", Blend_FreezePoint, {0.2, 0.3, 0.5}, {-30, -10, -10}, -16.61134099835661, 1e-12},
-      {"freeze point, a missing value is skipped", Blend_FreezePoint, {0.5, 0.5}, {kMiss, -40}, -40, 0},
-      {"freeze point, a fraction just above 1e-4 counts", Blend_FreezePoint, {0.9998995, 0.0001005}, {-50, 0}, -47.6753440213022, 1e-9},
-      {"freeze point, nothing usable", Blend_FreezePoint, {0.0001, 0.0}, {-50, -40}, kMiss, 0},
-      {"freeze point, the start values bound the range", Blend_FreezePoint, {0.125}, {1300}, 1250, 1e-9},
-  };
+  const std::vector<Mix> mixes = {{"cloud point, one component at its full fraction", CloudPointMix1, {1.0}, {250}, 250, 1e-10},
+                                  {"cloud point, fractions not normalised: 250 * 0.5^0.55", CloudPointMix1, {0.5}, {250}, 170.75503209429942, 1e-10},
+                                  {"cloud point 225 K and 300 K at 0.5 each (hand calculation)", CloudPointMix1, {0.5, 0.5}, {225, 300}, 264.6849270172653, 1e-10},
+                                  {"cloud point, a negative cloud point is skipped", CloudPointMix1, {0.5, 0.5}, {-5, 250}, 170.75503209429942, 1e-10},
+                                  {"cloud point index 2 at 0.3 K is below 0.0001", CloudPointMix2, {1.0}, {0.3}, kMiss, 0},
+                                  {"cloud point index 2, one component", CloudPointMix2, {1.0}, {250}, 250, 1e-9},
+                                  {"flash point, near-zero flash point skipped: 300 * 0.5^-0.6", FlashPointMix1, {0.5, 0.5}, {0.0005, 300}, 454.7149699531194, 1e-9},
+                                  {"flash point, nothing usable", FlashPointMix1, {0.5, 0.5}, {0.0005, 0}, kMiss, 0},
+                                  {"pour point index 1, one component", PourPointMix1, {1.0}, {250}, 250, 1e-9},
+                                  {"pour point 250 K and 300 K at 0.5 on exp(0.03 TF) (hand calculation)", PourPointMix2, {0.5, 0.5}, {250, 300}, 288.36845150401194, 1e-9},
+                                  {"pour point below 1 K skipped", PourPointMix2, {0.5, 0.5}, {0.5, 250}, 237.16394110074174, 1e-9},
+                                  {"RVP 50 and 80 at 0.4/0.6, exponent 1.25 (hand calculation)", RVPMix1, {0.4, 0.6}, {50, 80}, 68.40815071134888, 1e-10},
+                                  {"smoke point 20 and 30 mm, harmonic: 24 mm", Blend_SmokePointMix1, {0.5, 0.5}, {20, 30}, 24, 1e-12},
+                                  {"smoke point, nothing usable", Blend_SmokePointMix1, {0.5, 0.5}, {0, 1e-7}, kMiss, 0},
+                                  {"freeze point, one component", Blend_FreezePoint, {0.7}, {-47}, -47, 0},
+                                  {"freeze point extremes rule: -50 + 10 * 0.125^(1/3)", Blend_FreezePoint, {0.875, 0.125}, {-50, -40}, -45, 1e-12},
+                                  {"freeze point, a fraction of 1e-4 does not count", Blend_FreezePoint, {0.9999, 0.0001}, {-50, 0}, -50, 0},
+                                  {"freeze point ties keep the earlier fraction", Blend_FreezePoint, {0.2, 0.3, 0.5}, {-30, -10, -10}, -16.61134099835661, 1e-12},
+                                  {"freeze point, a missing value is skipped", Blend_FreezePoint, {0.5, 0.5}, {kMiss, -40}, -40, 0},
+                                  {"freeze point, a fraction just above 1e-4 counts", Blend_FreezePoint, {0.9998995, 0.0001005}, {-50, 0}, -47.6753440213022, 1e-9},
+                                  {"freeze point, nothing usable", Blend_FreezePoint, {0.0001, 0.0}, {-50, -40}, kMiss, 0},
+                                  {"freeze point, the start values bound the range", Blend_FreezePoint, {0.125}, {1300}, 1250, 1e-9}};
   for (const Mix& m : mixes)
     expectRows({{m.origin, m.mix(m.x.data(), m.v.data(), static_cast<int>(m.x.size())), m.want, m.tol}});
 }
@@ -220,37 +208,35 @@ TEST(FuelQuality, CetaneOctaneAndViscosityEstimates) {
   const double t[] = {60, 80, 100, 120, 150}, t220[] = {60, 80, 220, 120, 150}, tHot[] = {60, 80, 220.5, 120, 150};
   double c1 = 2, c2 = 2, c3 = 1, e1 = 40, e2 = 40, e3 = 20, h1 = 4, h2 = 4, h3 = 2;
   const double octane = estimate_octane(t, &c1, &c2, &c3);
-  expectRows({
-      {"ASTM D4737 reference point: every deviation term vanishes", Blend_CetaneIndexD4737(0.85, 488.15, 533.15, 583.15), 45.2, 1e-12},
-      {"ASTM D4737 (hand calculation)", Blend_CetaneIndexD4737(0.84, 480, 540, 600), 50.00024348143792, 1e-12},
-      {"ASTM D4737 needs T10 < T50 < T90", Blend_CetaneIndexD4737(0.85, 500, 500, 600), kMiss, 0},
-      {"ASTM D976 from API gravity (hand calculation)", Blend_CetaneIndexD976(35, 550), 49.269951475462, 1e-11},
-      {"ASTM D976 from density (hand calculation)", Blend_CetaneIndexD976_2(0.85, 550), 49.26284872096096, 1e-11},
-      {"ASTM D976 blending form (hand calculation)", Blend_CetaneIndexD976_3(50, 400), 28.052783511696, 1e-11},
-      {"ASTM D976 below 0 F", Blend_CetaneIndexD976(35, FtoK(-1)), kMiss, 0},
-      {"ASTM D976 blending form at 145 F", Blend_CetaneIndexD976_3(50, FtoK(145)), kMiss, 0},
-      {"ASTM D976 blending form at 375 F", Blend_CetaneIndexD976_3(50, FtoK(375)), kMiss, 0},
-      {"API viscosity at 100 F, Kw 11.8, 30 API (hand calculation)", nu100, 8.58159835726934, 1e-12},
-      {"API viscosity at 210 F", nu210, 2.4889782849950084, 1e-12},
-      {"Twu (1985) viscosity at 100 F (hand calculation)", t100, 6.316839594150066, 1e-11},
-      {"Twu viscosity at 210 F", t210, 1.9099276384071258, 1e-11},
-      {"Twu, Tb capped at 1800 R, 100 F value capped", c100, 682.4737304346129, 1e-9},
-      {"Twu, Tb capped at 1800 R, 210 F", c210, 182.92124514125152, 1e-9},
-      {"Twu at 1100 K equals 1000 K", c210, r210, 0},
-      {"Twu, SG capped at 1.394, 100 F", d100, 591.4689971870108, 1e-9},
-      {"Twu, SG capped at 1.394, 210 F", d210, 5.556961187928225, 1e-11},
-      {"Twu, any denser liquid the same", dense210, d210, 0},
-      {"Healy blend of two components (hand calculation)", ron, 94.27652, 1e-11},
-      {"Healy blend MON", mon, 84.339235492, 1e-11},
-      {"Healy: MON above twice RON falls back to the linear blend", lron, 0.5 * 92 + 0.3 * 98 + 0.2 * 40, 1e-12},
-      {"Healy linear MON", lmon, 0.5 * 82 + 0.3 * 88 + 0.2 * 81, 1e-12},
-      {"MON of clear RON 90: 0.83 RON + 22.5", MonClear(90, 0), 97.2, 1e-12},
-      {"MON of RON 90, lead 10", MonClear(90, 10), 97.0, 1e-12},
-      {"octane estimate, contents normalised (hand calculation)", octane, 73.808612, 1e-11},
-      {"octane estimate normalises the contents", c1, 40, 1e-12},
-      {"octane estimate at T50 220 C", estimate_octane(t220, &e1, &e2, &e3), 67.84787599999999, 1e-11},
-      {"octane estimate refuses T50 above 220 C", estimate_octane(tHot, &h1, &h2, &h3), kMiss, 0},
-  });
+  expectRows({{"ASTM D4737 reference point: every deviation term vanishes", Blend_CetaneIndexD4737(0.85, 488.15, 533.15, 583.15), 45.2, 1e-12},
+              {"ASTM D4737 (hand calculation)", Blend_CetaneIndexD4737(0.84, 480, 540, 600), 50.00024348143792, 1e-12},
+              {"ASTM D4737 needs T10 < T50 < T90", Blend_CetaneIndexD4737(0.85, 500, 500, 600), kMiss, 0},
+              {"ASTM D976 from API gravity (hand calculation)", Blend_CetaneIndexD976(35, 550), 49.269951475462, 1e-11},
+              {"ASTM D976 from density (hand calculation)", Blend_CetaneIndexD976_2(0.85, 550), 49.26284872096096, 1e-11},
+              {"ASTM D976 blending form (hand calculation)", Blend_CetaneIndexD976_3(50, 400), 28.052783511696, 1e-11},
+              {"ASTM D976 below 0 F", Blend_CetaneIndexD976(35, FtoK(-1)), kMiss, 0},
+              {"ASTM D976 blending form at 145 F", Blend_CetaneIndexD976_3(50, FtoK(145)), kMiss, 0},
+              {"ASTM D976 blending form at 375 F", Blend_CetaneIndexD976_3(50, FtoK(375)), kMiss, 0},
+              {"API viscosity at 100 F, Kw 11.8, 30 API (hand calculation)", nu100, 8.58159835726934, 1e-12},
+              {"API viscosity at 210 F", nu210, 2.4889782849950084, 1e-12},
+              {"Twu (1985) viscosity at 100 F (hand calculation)", t100, 6.316839594150066, 1e-11},
+              {"Twu viscosity at 210 F", t210, 1.9099276384071258, 1e-11},
+              {"Twu, Tb capped at 1800 R, 100 F value capped", c100, 682.4737304346129, 1e-9},
+              {"Twu, Tb capped at 1800 R, 210 F", c210, 182.92124514125152, 1e-9},
+              {"Twu at 1100 K equals 1000 K", c210, r210, 0},
+              {"Twu, SG capped at 1.394, 100 F", d100, 591.4689971870108, 1e-9},
+              {"Twu, SG capped at 1.394, 210 F", d210, 5.556961187928225, 1e-11},
+              {"Twu, any denser liquid the same", dense210, d210, 0},
+              {"Healy blend of two components (hand calculation)", ron, 94.27652, 1e-11},
+              {"Healy blend MON", mon, 84.339235492, 1e-11},
+              {"Healy: MON above twice RON falls back to the linear blend", lron, 0.5 * 92 + 0.3 * 98 + 0.2 * 40, 1e-12},
+              {"Healy linear MON", lmon, 0.5 * 82 + 0.3 * 88 + 0.2 * 81, 1e-12},
+              {"MON of clear RON 90: 0.83 RON + 22.5", MonClear(90, 0), 97.2, 1e-12},
+              {"MON of RON 90, lead 10", MonClear(90, 10), 97.0, 1e-12},
+              {"octane estimate, contents normalised (hand calculation)", octane, 73.808612, 1e-11},
+              {"octane estimate normalises the contents", c1, 40, 1e-12},
+              {"octane estimate at T50 220 C", estimate_octane(t220, &e1, &e2, &e3), 67.84787599999999, 1e-11},
+              {"octane estimate refuses T50 above 220 C", estimate_octane(tHot, &h1, &h2, &h3), kMiss, 0}});
 }
 
 TEST(PropertyEstimates, PublishedCorrelationsAndTheirBranches) {
@@ -267,35 +253,33 @@ TEST(PropertyEstimates, PublishedCorrelationsAndTheirBranches) {
   Blend_estimateCtoHRatio(600, 0.88, &ch);
   Blend_estimatePourPointRiazi(10, 0.88, 350, &pour);
   Blend_estimatePourPointRiazi(10, 1.3, 350, &pourCap);
-  expectRows({
-      {"Riazi sulphur, light form (hand calculation)", s1, 6.5020000000000095, 1e-12},
-      {"Riazi sulphur, M = 200 takes the heavy form", s2, 77.56491405, 1e-8},
-      {"Riazi sulphur, a negative estimate is written as 0", s3, 0.0, 0},
-      {"C5 asphaltenes of 0", Blend_EstimateC5asphaltenes(0), 0.0, 0},
-      {"C5 asphaltenes of 10 (hand calculation)", Blend_EstimateC5asphaltenes(10), 8.6915, 1e-12},
-      {"C5 asphaltenes of a negative input", Blend_EstimateC5asphaltenes(-1), kMiss, 0},
-      {"carbon residue clamped at 0", Blend_EstimateCCR(0.5), 0.0, 0},
-      {"carbon residue of 2 (hand calculation)", Blend_EstimateCCR(2), 105.22, 1e-12},
-      {"softening point of 200 (hand calculation)", Blend_EstimateSofteningPoint(200), 45.0044, 1e-12},
-      {"softening point of 1000", Blend_EstimateSofteningPoint(1000), 320.742, 1e-9},
-      {"softening point of a missing input", Blend_EstimateSofteningPoint(kMiss), kMiss, 0},
-      {"cloud point of Tb 300, SG 0.85 (hand calculation)", cp, -3.3542735956116303, 1e-11},
-      {"n-d-M naphthenic rings, v > 0 and w > 0", r1, 25.2505755817357, 1e-10},
-      {"n-d-M aromatic rings", r2, 79.03954333539363, 1e-10},
-      {"n-d-M, v < 0 and w < 0", q1, 37.45275568789545, 1e-10},
-      {"n-d-M, no aromatic ring carbon", q2, 0.0, 0},
-      {"Riazi-Roomi paraffins (hand calculation)", p, 33.319000000000024, 1e-11},
-      {"Riazi-Roomi naphthenes", n, 35.529093999999986, 1e-11},
-      {"Riazi-Roomi aromatics", a, 31.151905999999997, 1e-11},
-      {"Riazi-Roomi, light fraction: P clamped at 100", lp, 100, 0},
-      {"Riazi-Roomi, N = 0 beside P = 100", ln + la, 0, 0},
-      {"carbon-to-hydrogen ratio (hand calculation)", ch, 7.880895026214848, 1e-11},
-      {"Riazi pour point (hand calculation)", pour, 294.7146857948773, 1e-9},
-      {"Riazi pour point, exponents held at 0.001 at SG 1.3", pourCap, 286.7681923290617, 1e-9},
-      {"refractive index, M = 300 light form (hand calculation)", EstimateRefractIdx(600, 880, 300), 1.4881773203491944, 1e-12},
-      {"refractive index, any M above 300 heavy form", EstimateRefractIdx(600, 880, 300.0001), 1.4772099593503223, 1e-12},
-      {"refractive index with a missing input", EstimateRefractIdx(600, kMiss, 300), kMiss, 0},
-  });
+  expectRows({{"Riazi sulphur, light form (hand calculation)", s1, 6.5020000000000095, 1e-12},
+              {"Riazi sulphur, M = 200 takes the heavy form", s2, 77.56491405, 1e-8},
+              {"Riazi sulphur, a negative estimate is written as 0", s3, 0.0, 0},
+              {"C5 asphaltenes of 0", Blend_EstimateC5asphaltenes(0), 0.0, 0},
+              {"C5 asphaltenes of 10 (hand calculation)", Blend_EstimateC5asphaltenes(10), 8.6915, 1e-12},
+              {"C5 asphaltenes of a negative input", Blend_EstimateC5asphaltenes(-1), kMiss, 0},
+              {"carbon residue clamped at 0", Blend_EstimateCCR(0.5), 0.0, 0},
+              {"carbon residue of 2 (hand calculation)", Blend_EstimateCCR(2), 105.22, 1e-12},
+              {"softening point of 200 (hand calculation)", Blend_EstimateSofteningPoint(200), 45.0044, 1e-12},
+              {"softening point of 1000", Blend_EstimateSofteningPoint(1000), 320.742, 1e-9},
+              {"softening point of a missing input", Blend_EstimateSofteningPoint(kMiss), kMiss, 0},
+              {"cloud point of Tb 300, SG 0.85 (hand calculation)", cp, -3.3542735956116303, 1e-11},
+              {"n-d-M naphthenic rings, v > 0 and w > 0", r1, 25.2505755817357, 1e-10},
+              {"n-d-M aromatic rings", r2, 79.03954333539363, 1e-10},
+              {"n-d-M, v < 0 and w < 0", q1, 37.45275568789545, 1e-10},
+              {"n-d-M, no aromatic ring carbon", q2, 0.0, 0},
+              {"Riazi-Roomi paraffins (hand calculation)", p, 33.319000000000024, 1e-11},
+              {"Riazi-Roomi naphthenes", n, 35.529093999999986, 1e-11},
+              {"Riazi-Roomi aromatics", a, 31.151905999999997, 1e-11},
+              {"Riazi-Roomi, light fraction: P clamped at 100", lp, 100, 0},
+              {"Riazi-Roomi, N = 0 beside P = 100", ln + la, 0, 0},
+              {"carbon-to-hydrogen ratio (hand calculation)", ch, 7.880895026214848, 1e-11},
+              {"Riazi pour point (hand calculation)", pour, 294.7146857948773, 1e-9},
+              {"Riazi pour point, exponents held at 0.001 at SG 1.3", pourCap, 286.7681923290617, 1e-9},
+              {"refractive index, M = 300 light form (hand calculation)", EstimateRefractIdx(600, 880, 300), 1.4881773203491944, 1e-12},
+              {"refractive index, any M above 300 heavy form", EstimateRefractIdx(600, 880, 300.0001), 1.4772099593503223, 1e-12},
+              {"refractive index with a missing input", EstimateRefractIdx(600, kMiss, 300), kMiss, 0}});
   // The P, N, A split always adds up to 100 and stays non-negative.
   for (double x : {-60.0, -20.0, 0.0, 4.0, 12.0})
     for (double rho : {650.0, 750.0, 850.0, 950.0, 1050.0}) {

@@ -1,7 +1,4 @@
-// ViscHandler: the data model, the crude-oil viscosity correlation and liquid properties,
-// hypothetical-component curves and thetas, bulk values, bulk shifting, the
-// characterization driver in every data scenario, the theta fit, and the integer-handle
-// interface checked against the class.
+// ViscHandler: crude-oil viscosity, hypo curves and thetas, bulk shifting, the driver, the theta fit, handles vs class.
 #include <climits>
 #include <cstdlib>
 
@@ -29,16 +26,8 @@ ViscHandler assayHandler(int n = 19, bool kinematic = true, bool refutas = false
   h.SetUseRefutas(refutas);
   return h;
 }
-V held(const ViscHandler& h) {
-  V x;
-  for (const pc_vs_data& r : h.m_VsData) x.push_back(r.x);
-  return x;
-}
-V pure(int n, int i) {
-  V e(n, 0.0);
-  e[i] = 1.0;
-  return e;
-}
+V held(const ViscHandler& h) { V x; for (const pc_vs_data& r : h.m_VsData) x.push_back(r.x); return x; }
+V pure(int n, int i) { V e(n, 0.0); e[i] = 1.0; return e; }
 void setBulk(ViscHandler& h, V t, V v) { h.SetMyBulkValues(static_cast<int>(t.size()), t.data(), v.data()); }
 void setHypoTemps(ViscHandler& h, const V& temps) {
   h.m_NHypoCurves = static_cast<int>(temps.size());
@@ -47,50 +36,6 @@ void setHypoTemps(ViscHandler& h, const V& temps) {
 }
 
 }  // namespace
-
-TEST(ViscHandlerData, DefaultsStorageAndCopies) {
-  ViscHandler h;
-  expectRows({{"iteration limit", 1.0 * h.m_MaxIter, 50, 0}, {"Refutas A", h.m_RefutasA, 33.468, 0},
-              {"Refutas B", h.m_RefutasB, 23.097, 0}, {"Refutas C", h.m_RefutasC, 0.8, 0},
-              {"n-pentane 38 C viscosity, cSt", h.m_PentaneVisc1, 2.296, 0},
-              {"n-pentane density, kg/m3", h.m_PentaneDensity, 629.729, 0},
-              {"reference component: methane's critical temperature", h.m_CrudeConst[0], 190.555, 0},
-              {"reference component: methane's molecular weight", h.m_CrudeConst[5], 16.043, 0}});
-  EXPECT_EQ(h.GetCpvVisc38(), nullptr);
-  EXPECT_EQ(h.GetThetaA(0), kMiss) << "before the component count nothing is read";
-  h.SetNumbComp(3);
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(h.GetCpvVisc100(i), kMiss);
-    EXPECT_EQ(h.IsHypo(i), -1);
-    EXPECT_EQ(h.GetQiraThetaA(i), 0.0) << "records start zeroed";
-  }
-  h.m_CompData[1]->TypeFlags = 0xF0F0u;
-  h.SetTypeHc(1, true);
-  EXPECT_EQ(h.m_CompData[1]->TypeFlags, 0xF0F1u) << "bit zero only";
-  // A second component count discards every component value.
-  h.SetTc(0, 600.5f);
-  h.SetNumbComp(3);
-  EXPECT_EQ(h.m_CompData[0]->Tc, 0.0f);
-  // Copies are deep, links between records included, and outlive their source.
-  ViscHandler copy;
-  {
-    ViscHandler source;
-    source.SetNumbComp(3);
-    for (int i = 0; i < 3; ++i) source.SetTc(i, 500.0f + i), source.SetVsdata(i, 0.2f);
-    source.m_VsData[2].Comp = source.m_CompData[1].get();
-    source.m_HypoViscCrvs = {{1.0, 2.0, 3.0}};
-    ViscHandler constructed(source);
-    copy = source;
-    copy = copy;
-    for (ViscHandler* c : {&constructed, &copy}) {
-      EXPECT_NE(c->m_CompData[0].get(), source.m_CompData[0].get());
-      EXPECT_EQ(c->m_VsData[2].Comp, c->m_CompData[1].get());
-    }
-    constructed.m_HypoViscCrvs[0][0] = 9.0;
-    EXPECT_EQ(source.m_HypoViscCrvs[0][0], 1.0);
-  }
-  EXPECT_EQ(copy.m_VsData[2].Comp->Tc, 501.0f);
-}
 
 TEST(CrudeViscosity, ReferenceThresholdAndIdentities) {
   EXPECT_DOUBLE_EQ(ViscHandler::cbrt(-8.0), -2.0) << "signed cube root";
@@ -159,17 +104,15 @@ TEST(HypoCurves, WaltherLinePentaneAnchorAndFit) {
   double visc[2] = {10.0, 3.0}, temps[2] = {311.15, 373.15}, missing[2] = {10.0, kMiss};
   double x[3] = {1, 2, 4}, y[3] = {3, 5, 9}, slope = 0, intercept = 0;
   h.GetLinearFit(y, x, 3, &slope, &intercept);
-  expectRows({
-      {"Walther line through its own point", h.GetViscAtTemp(visc, temps, 311.15, 2), 10, 1e-9},
-      {"Walther line at its second point (transform round trip)", h.GetViscAtTemp(visc, temps, 373.15, 2), 3, 2e-6},
-      {"Walther line between its points, ASTM D341 with Z = nu + 0.7", h.GetViscAtTemp(visc, temps, 340.0, 2), 5.192009088122601, 2e-6},
-      {"one point: the level line", h.GetViscAtTemp(visc, temps, 400.0, 1), 10, 1e-9},
-      {"a missing point", h.GetViscAtTemp(missing, temps, 340.0, 2), kMiss, 0},
-      {"line fit slope, y = 2x + 1", slope, 2, 1e-12}, {"line fit intercept", intercept, 1, 1e-12},
-      {"n-pentane anchor at 310.93 K: 2.296 cSt", h.GetPentaneViscosityAtTemp(310.93, true), 2.296, 2e-4},
-      {"n-pentane anchor in cP", h.GetPentaneViscosityAtTemp(310.93, false), 2.296 * 0.629729, 2e-4},
-      {"n-pentane anchor floored at 0.0001 cSt", h.GetPentaneViscosityAtTemp(kMiss, true), 0.0001, 0},
-  });
+  expectRows({{"Walther line through its own point", h.GetViscAtTemp(visc, temps, 311.15, 2), 10, 1e-9},
+              {"Walther line at its second point (transform round trip)", h.GetViscAtTemp(visc, temps, 373.15, 2), 3, 2e-6},
+              {"Walther line between its points, ASTM D341 with Z = nu + 0.7", h.GetViscAtTemp(visc, temps, 340.0, 2), 5.192009088122601, 2e-6},
+              {"one point: the level line", h.GetViscAtTemp(visc, temps, 400.0, 1), 10, 1e-9},
+              {"a missing point", h.GetViscAtTemp(missing, temps, 340.0, 2), kMiss, 0},
+              {"line fit slope, y = 2x + 1", slope, 2, 1e-12}, {"line fit intercept", intercept, 1, 1e-12},
+              {"n-pentane anchor at 310.93 K: 2.296 cSt", h.GetPentaneViscosityAtTemp(310.93, true), 2.296, 2e-4},
+              {"n-pentane anchor in cP", h.GetPentaneViscosityAtTemp(310.93, false), 2.296 * 0.629729, 2e-4},
+              {"n-pentane anchor floored at 0.0001 cSt", h.GetPentaneViscosityAtTemp(kMiss, true), 0.0001, 0}});
   for (double t = 250.0; t < 5000.0; t *= 1.5) EXPECT_GE(h.GetPentaneViscosityAtTemp(t, true), 0.0001) << t;
 }
 
@@ -198,11 +141,7 @@ TEST(HypoCurves, TemperaturesSortingAndUserCurves) {
   // The hypo temperatures: 38 and 100 C, one of them replaced by the nearer bulk
   // temperature (a tie puts it first), all bulk temperatures when there are more, and the
   // user curves' temperatures above all.
-  struct Case {
-    const char* origin;
-    V bulk;
-    V want;
-  };
+  struct Case { const char* origin; V bulk; V want; };
   for (const Case& c : std::vector<Case>{{"no bulk points", {}, {38, 100}},
                                          {"90 C is nearer 100 C", {90}, {38, 90}},
                                          {"69 C is as near to both", {69}, {69, 100}},
@@ -377,12 +316,10 @@ TEST(BulkValues, RefutasBlendWeighsTheIndexByMass) {
     return h;
   };
   ViscHandler h = pair(0.0f, 1e6);
-  expectRows({
-      {"VBI(2) = 11.398630, VBI(50) = 30.859713, mass-weighted 25.994442: 15.8188 cSt (hand calculation)",
-       h.m_CalcBulkValues[0], 15.818828164599612, 1e-9},
-      {"a component whose viscosity plus C is at most 1 adds to the weight only: 6.3377 cSt",
-       pair(0.25f, 0.1).m_CalcBulkValues[0], 6.337740027329546, 1e-9},
-  });
+  expectRows({{"VBI(2) = 11.398630, VBI(50) = 30.859713, mass-weighted 25.994442: 15.8188 cSt (hand calculation)",
+                h.m_CalcBulkValues[0], 15.818828164599612, 1e-9},
+              {"a component whose viscosity plus C is at most 1 adds to the weight only: 6.3377 cSt",
+                pair(0.25f, 0.1).m_CalcBulkValues[0], 6.337740027329546, 1e-9}});
   V trial = {4, 100, 0};
   double* rows[1] = {trial.data()};
   h.GenerateBulkValuesRefutas(rows);
@@ -482,11 +419,7 @@ TEST(Characterization, EveryDataScenarioGivesFiniteOrderedResults) {
   const std::vector<std::pair<double, V>> curves = {{50, {2.2, 4.0, 14.0, 120.0, 3000.0}},
                                                     {100, {0.9, 1.6, 4.5, 25.0, 300.0}},
                                                     {38, {2.8, 5.5, 20.0, 200.0, 6000.0}}};
-  struct Scenario {
-    const char* name;
-    int curves;
-    V bulkT, bulkV;
-  };
+  struct Scenario { const char* name; int curves; V bulkT, bulkV; };
   const std::vector<Scenario> scenarios = {
       {"no measured data", 0, {}, {}},
       {"one bulk point", 0, {40}, {8}},
@@ -503,28 +436,19 @@ TEST(Characterization, EveryDataScenarioGivesFiniteOrderedResults) {
         setBulk(h, sc.bulkT, sc.bulkV);
         h.SetNcurves(sc.curves);
         h.InitializeMyCurves(sc.curves);
-        for (int j = 0; j < sc.curves; ++j) {
-          V v = curves[j].second, b = bps;
-          h.SetOneCurve(j, 5, curves[j].first, b.data(), v.data());
-        }
+        for (int j = 0; j < sc.curves; ++j) { V v = curves[j].second, b = bps; h.SetOneCurve(j, 5, curves[j].first, b.data(), v.data()); }
         const ViscHandler filled(h);
         EXPECT_FALSE(h.CharacterizeViscosity());
         double previous = 0.0;
         for (int i = 0; i < h.GetNumbComp(); ++i) {
-          if (i < kLights) {
-            EXPECT_EQ(h.GetCpvVisc38(i), kMiss) << "only pseudo-components get standard values";
-            continue;
-          }
+          if (i < kLights) { EXPECT_EQ(h.GetCpvVisc38(i), kMiss) << "only pseudo-components get standard values"; continue; }
           const double v38 = h.GetCpvVisc38(i), v50 = h.GetCpvVisc50(i), v60 = h.GetCpvVisc60(i), v100 = h.GetCpvVisc100(i);
           ASSERT_TRUE(std::isfinite(v38) && std::isfinite(v100)) << i;
           EXPECT_TRUE(v38 > v50 && v50 > v60 && v60 > v100 && v100 > 0) << i;
           EXPECT_GT(v38, previous) << i;
           previous = v38;
         }
-        if (sc.bulkT.empty()) {
-          EXPECT_EQ(h.GetNumbBulkPts(), 0);
-          continue;
-        }
+        if (sc.bulkT.empty()) { EXPECT_EQ(h.GetNumbBulkPts(), 0); continue; }
         // Where the per-curve search succeeds the bulk values meet the measured ones;
         // otherwise the common multiplier leaves them no further off than unshifted.
         ViscHandler perCurve = readyToShift(filled);
