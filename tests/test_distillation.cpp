@@ -213,6 +213,9 @@ TEST(SingleTbpToD86, AnchorsOfTheWorkedExample) {
   const double mid = FtoK(249.99992668064482);  // (251.318 / 0.8718)^(1 / 1.0258) F
   expectRows({{"10 % anchor", SingleTBPtoD86(t.data(), d, FtoK(t[1]), 0.05), FtoK(130), 1e-9},
               {"on the 30 % point", SingleTBPtoD86(t.data(), d, FtoK(t[3]), 0.2), FtoK(200), 1e-9},
+              {"30-50 % segment across to the 30 % point", SingleTBPtoD86(t.data(), d, FtoK(t[3]), 0.4), FtoK(200), 1e-6},
+              {"50-70 % segment across to the 70 % point", SingleTBPtoD86(t.data(), d, FtoK(t[5]), 0.6), FtoK(300), 1e-6},
+              {"70-90 % segment across to the 90 % point", SingleTBPtoD86(t.data(), d, FtoK(t[6]), 0.8), FtoK(370), 1e-6},
               {"50 % anchor", SingleTBPtoD86(t.data(), d, FtoK(t[3]), 0.3), FtoK(200), 1e-9},
               {"70 % anchor", SingleTBPtoD86(t.data(), d, FtoK(t[5]), 0.7), FtoK(300), 1e-9},
               {"90 % anchor at 95 %", SingleTBPtoD86(t.data(), d, FtoK(t[7]), 0.95), FtoK(400), 1e-9},

@@ -73,6 +73,10 @@ TEST(CrudeViscosity, ReferenceThresholdAndIdentities) {
   two.SetMw(0, 100.0f), two.SetMw(1, 200.0f);
   V half{0.5, 0.5};
   EXPECT_EQ(two.MolecularWeight(half.data()), 150) << "0.5 x 100 + 0.5 x 200";
+  double nu = 0, mu = 0;  // cSt = cP x 1000 / (kg/m3): 8.5 cP at 850 kg/m3 is 10 cSt
+  two.ConvertToKinematicVisc(nu, 8.5, 850), two.ConvertToDynamicVisc(10, mu, 850);
+  EXPECT_DOUBLE_EQ(nu, 10);
+  EXPECT_DOUBLE_EQ(mu, 8.5);
   // No material, or no liquid (n-butane alone at 160 C, above its critical point).
   V none(9, 0.0), butane = pure(9, 0);
   EXPECT_EQ(a.LiquidViscosity(40.0, kP, none.data()), kMiss);
