@@ -11,10 +11,9 @@ the formula's domain). Sources and validity ranges are in each docstring.
     True
 """
 import ctypes
-import math
 from collections import namedtuple
 
-from . import raw
+from . import _check, raw
 
 _NAMES = {
     "tc_riazi_daubert": ("QiraCrit_TcRiaziDaubert1980", 2),
@@ -47,22 +46,9 @@ def _export(name, nargs):
     return fn
 
 
-def _positive(what, value):
-    if isinstance(value, bool) or not isinstance(value, (int, float)):
-        raise TypeError("%s must be a real number, not %r" % (what, value))
-    value = float(value)
-    if not math.isfinite(value) or value <= 0.0:
-        raise ValueError("%s must be a finite positive number, not %r" % (what, value))
-    return value
-
-
-def _finite(what, value):
-    if isinstance(value, bool) or not isinstance(value, (int, float)):
-        raise TypeError("%s must be a real number, not %r" % (what, value))
-    value = float(value)
-    if not math.isfinite(value):
-        raise ValueError("%s must be a finite number, not %r" % (what, value))
-    return value
+def _positives(fn, **values):
+    """The arguments as floats, each checked finite and positive (ValueError naming it)."""
+    return [_check.num(fn, arg, value, "positive") for arg, value in values.items()]
 
 
 def _call(key, *args):
@@ -75,7 +61,7 @@ def _call(key, *args):
 
 def _from_tb_sg(key, doc):
     def fn(tb, sg):
-        return _call(key, _positive("tb", tb), _positive("sg", sg))
+        return _call(key, *_positives(key, tb=tb, sg=sg))
     fn.__name__, fn.__doc__ = key, doc + " From the normal boiling point tb (K) and SG."
     return fn
 
@@ -99,21 +85,20 @@ vc_twu = _from_tb_sg("vc_twu", "Critical molar volume (m3/kmol), Twu (1984).")
 def acentric_kesler_lee(tb, sg, tc, pc):
     """Acentric factor, Kesler and Lee (1976) with the Lee-Kesler vapour-pressure form
     below Tb/Tc = 0.8; tc (K) and pc (kPa) from any of the correlations here."""
-    return _call("acentric_kesler_lee", _positive("tb", tb), _positive("sg", sg),
-                 _positive("tc", tc), _positive("pc", pc))
+    return _call("acentric_kesler_lee", *_positives("acentric_kesler_lee", tb=tb, sg=sg, tc=tc, pc=pc))
 
 
 def costald_volume(tc, pc, omega_srk):
     """COSTALD characteristic volume V* (m3/kmol), Hankinson and Thomson (1979)."""
-    return _call("costald_volume", _positive("tc", tc), _positive("pc", pc),
-                 _finite("omega_srk", omega_srk))
+    return _call("costald_volume", *_positives("costald_volume", tc=tc, pc=pc),
+                 _check.num("costald_volume", "omega_srk", omega_srk))
 
 
 def costald_omega(tb, tc, pc):
     """COSTALD (SRK) acentric factor: the omega for which the Soave equation boils the
     fraction at tb (K) under one atmosphere, Hankinson and Thomson (1979); 0.3 <= tb/tc
     <= 0.95."""
-    return _call("costald_omega", _positive("tb", tb), _positive("tc", tc), _positive("pc", pc))
+    return _call("costald_omega", *_positives("costald_omega", tb=tb, tc=tc, pc=pc))
 
 
 Critical = namedtuple("Critical", "tc pc vc omega vstar omega_srk")
