@@ -294,6 +294,22 @@ QIRA_API int QiraAssay_Viscosities(const QiraAssay* assay, int capacity, double*
   });
 }
 
+QIRA_API int QiraAssay_LightEnds(const QiraAssay* assay, int capacity, int* indices,
+                                 double* fractions, int* count) {
+  return run(assay, [&] {
+    const auto& le = assay->stream.lightEnds;
+    deliver(static_cast<int>(le.size()), capacity, count);
+    if (!le.empty()) {
+      require(indices, "indices");
+      require(fractions, "fractions");
+    }
+    for (size_t i = 0; i < le.size(); ++i) {
+      indices[i] = le[i].index;
+      fractions[i] = le[i].fraction;
+    }
+  });
+}
+
 QIRA_API int QiraAssay_CutByCount(QiraAssay* assay, int count, double lo, double hi) {
   return run(assay, [&] {
     requireCut(assay);
