@@ -31,7 +31,7 @@ CTYPES = {
     ("double", 0): "D", ("int", 0): "I", ("bool", 0): "B", ("float", 0): "F",
     ("double", 1): "PD", ("int", 1): "PI", ("float", 1): "PF", ("bool", 1): "PB",
     ("double", 2): "PPD", ("char", 1): "c_char_p", ("void", 1): "c_void_p",
-    ("void", 0): "V",
+    ("void", 0): "V", ("object", 1): "c_void_p", ("char", 2): "POINTER(c_char_p)",
 }
 # Itanium codes of the builtin types
 BUILTIN_CODES = {"double": "d", "int": "i", "bool": "b", "float": "f", "char": "c",
@@ -40,7 +40,7 @@ BUILTIN_CODES = {"double": "d", "int": "i", "bool": "b", "float": "f", "char": "
 DOC_AND_DECL = re.compile(
     r"/\*\*((?:(?!\*/).)*)\*/\s*QIRA_API\s+([\w\s\*]+?)\s*\b(\w+)\s*\(([^)]*)\)\s*;", re.S)
 DECL = re.compile(r"^QIRA_API\s+[\w\s\*]+?\b(\w+)\s*\(", re.M)
-PARAM = re.compile(r"@param\[(in|out|in,out)\]\s+(\w+)(?:\s+((?:\[[^\]]+\])+))?")
+PARAM = re.compile(r"@param\[(in|out|in,out)\]\s+(\w+)(?:\s+((?:\[[^\]]+\])+))?(?:\s+(\w+))?")
 
 
 class HeaderError(Exception):
@@ -48,10 +48,13 @@ class HeaderError(Exception):
 
 
 def parse_type(text):
-    """(base, depth, const) of a C type such as 'const double*'."""
-    const = "const" in text.split()
+    """(base, depth, const) of a C type such as 'const double*'. A pointer to a structure
+    of the library (an opaque object such as QiraAssay*) is a handle: base 'object'."""
+    const = text.replace("*", " ").split()[:1] == ["const"]
     depth = text.count("*")
     words = [w for w in text.replace("*", " ").split() if w != "const"]
+    if len(words) == 1 and depth == 1 and re.match(r"^Qira[A-Z]\w*$", words[0]):
+        return "object", 1, const
     if len(words) != 1 or (words[0], depth) not in CTYPES:
         raise HeaderError("unsupported type %r" % text)
     return words[0], depth, const
@@ -78,8 +81,13 @@ def read_params(name, doc, arguments):
         raise HeaderError("%s: @param names %s, arguments %s"
                           % (name, [p[1] for p in params], names))
     table = []
-    for (direction, pname, length), (_, (base, depth, const)) in zip(params, arguments):
+    counts = [a for a, (base, depth, _) in arguments if base == "int" and depth == 0]
+    for (direction, pname, length, word), (_, (base, depth, const)) in zip(params, arguments):
         length = length[1:-1] if length else None
+        if depth and not length and word in counts:
+            length = word  # "@param[in] x n abscissae": the length is a count argument
+        if base == "object":
+            length = length or "object"
         if depth and not length:
             raise HeaderError("%s: pointer argument %s needs its length [..]" % (name, pname))
         if not depth and length:
