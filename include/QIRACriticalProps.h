@@ -9,7 +9,8 @@
  * Units at the interface: temperatures in kelvin, pressures in kPa, molar volumes in
  * m3/kmol, specific gravity 60F/60F. Correlations published in Rankine and psia are
  * evaluated with their own constants in those units and converted at the boundary
- * (T[R] = 1.8 T[K]; 1 psia = 6.894757 kPa; 1 ft3/lbmol = 0.06242796 m3/kmol).
+ * (T[R] = 1.8 T[K]; 1 psia = 6.894757293168 kPa; 1 ft3/lbmol = 0.028316846592 /
+ * 0.45359237 m3/kmol, about 0.0624280).
  *
  * Failure: each function returns -32767.0 (QIRA_MISSING) when an argument is not a finite
  * positive number, when the arguments lie outside the domain in which the formula is
@@ -141,7 +142,7 @@ QIRA_API double QiraCrit_VcTwu1984(double tb, double sg);
  * Source: R. W. Hankinson, G. H. Thomson, "A new correlation for saturated densities of
  * liquids and their mixtures", AIChE Journal 25(4) (1979) 653-663.
  * Formula: V* = (R Tc/Pc)(0.2851686 - 0.06379110 omegaSRK + 0.01379173 omegaSRK^2),
- * R = 8.314462 kPa m3/(kmol K).
+ * R = 8.314462618 kPa m3/(kmol K).
  * Validity: hydrocarbons, for the COSTALD density at reduced temperatures 0.25-0.95.
  * Failure: -32767.0 for tc or pc not finite and positive, omega_srk not finite, or a result
  * that is not positive.

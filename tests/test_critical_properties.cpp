@@ -6,13 +6,14 @@
 #include <limits>
 
 #include "QIRACriticalProps.h"
+#include "frame/constants.h"
 #include "support/tables.h"
 
 namespace {
 
 constexpr double kKPerR = 1 / 1.8;
-constexpr double kKpaPerPsia = 6.894757293168;
-constexpr double kM3KmolPerFt3Lbmol = 0.028316846592 / 0.45359237;
+constexpr double kKpaPerPsia = qira::kKpaPerPsi;
+constexpr double kM3KmolPerFt3Lbmol = qira::kM3PerKmolPerFt3PerLbmol;
 using qira_test::kMiss;
 using qira_test::kNaN;
 const double kInf = std::numeric_limits<double>::infinity();

@@ -9,10 +9,11 @@ with a comprehension.
 >>> round(qira.units.api_to_sg(35.0), 4)
 0.8498
 """
-PSI_KPA = 6.894757
-"""kPa per psi."""
-WATER_60F = 999.012
-"""Density of water at 60 F (kg/m3): density = SG x 999.012."""
+from ._constants import KPA_PER_PSI as PSI_KPA, WATER_DENSITY_60F as WATER_60F
+
+# PSI_KPA: kPa per psi (6.894757293168, exact); WATER_60F: density of water at 60 F,
+# kg/m3 (999.016, the reference of SG 60F/60F): both the library's own, with their sources
+# in qira._constants.
 
 
 def celsius_to_kelvin(c):
@@ -57,7 +58,7 @@ def sg_to_api(sg):
 
 
 def sg_to_density(sg):
-    """Density (kg/m3) of a specific gravity 60F/60F (SG times 999.012 kg/m3)."""
+    """Density (kg/m3) of a specific gravity 60F/60F (SG times WATER_60F, 999.016 kg/m3)."""
     return sg * WATER_60F
 
 
