@@ -8,6 +8,7 @@
 #include "QIRASolvers.h"
 #include "frame/boundary.h"
 #include "frame/constants.h"
+#include "frame/fraction_relations.h"
 #include "frame/missing.h"
 
 namespace qira {
@@ -134,7 +135,7 @@ QIRA_API double QiraCrit_VcRiaziDaubert1980(double tb, double sg) {
   return qira::withBoilingPointAndGravity(tb, sg, [&] {
     const double t = tb * qira::kRankinePerKelvin;
     const double specific = qira::riaziDaubert(t, sg, 7.5214e-3, 0.2896, -0.7666);  // ft3/lb
-    const double mw = qira::riaziDaubert(t, sg, 4.5673e-5, 2.1962, -1.0164);
+    const double mw = qira::riaziDaubertMolecularWeight(tb, sg);
     return qira::positiveOrMissing(specific * mw * qira::kM3PerKmolPerFt3PerLbmol);
   });
 }
@@ -172,7 +173,7 @@ QIRA_API double QiraCrit_AcentricKeslerLee1976(double tb, double sg, double tc, 
                0.169347 * tbr6) /
               (15.2518 - 15.6875 / tbr - 13.4721 * lnTbr + 0.43577 * tbr6);
     } else {
-      const double kw = std::cbrt(tb * qira::kRankinePerKelvin) / sg;
+      const double kw = qira::watsonK(tb, sg);
       omega = -7.904 + 0.1352 * kw - 0.007465 * kw * kw + 8.359 * tbr +
               (1.408 - 0.01063 * kw) / tbr;
     }

@@ -48,13 +48,37 @@ def kpa_to_psi(kpa):
     return kpa / PSI_KPA
 
 
+def _relation(name, *args):
+    """The library's relation `name` at numbers, or element by element over arrays
+    (QiraError naming the export when an argument lies outside its domain)."""
+    from ._core import call, checked
+    if any(hasattr(a, "shape") for a in args):
+        import numpy
+        return numpy.vectorize(lambda *v: _relation(name, *v), otypes=[float])(*args)
+    return checked(name, call(name, *[float(a) for a in args]),
+                   "the argument lies outside the relation's domain")
+
+
 def api_to_sg(api):
-    """Specific gravity 60F/60F of an API gravity: 141.5 / (API + 131.5)."""
-    return 141.5 / (api + 131.5)
+    """Specific gravity 60F/60F of an API gravity: 141.5 / (API + 131.5), the library's
+    QiraRel_SgFromApi."""
+    return _relation("QiraRel_SgFromApi", api)
 
 
 def sg_to_api(sg):
-    return 141.5 / sg - 131.5
+    """API gravity of a specific gravity 60F/60F: 141.5 / SG - 131.5 (QiraRel_ApiFromSg)."""
+    return _relation("QiraRel_ApiFromSg", sg)
+
+
+def watson_k(tb, sg):
+    """Watson characterization factor (1.8 tb)^(1/3) / SG, tb in K (QiraRel_WatsonK)."""
+    return _relation("QiraRel_WatsonK", tb, sg)
+
+
+def mw_riazi_daubert(tb, sg):
+    """Molecular weight (kg/kmol) by Riazi and Daubert (1980), tb in K
+    (QiraRel_MwRiaziDaubert1980)."""
+    return _relation("QiraRel_MwRiaziDaubert1980", tb, sg)
 
 
 def sg_to_density(sg):
