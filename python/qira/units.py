@@ -10,26 +10,12 @@ with a comprehension.
 0.8498
 """
 from ._constants import KPA_PER_PSI as PSI_KPA, WATER_DENSITY_60F as WATER_60F
+from .raw.units import (celsius_to_kelvin, fahrenheit_to_kelvin,  # noqa: F401  one copy
+                        kelvin_to_celsius, kelvin_to_fahrenheit)
 
 # PSI_KPA: kPa per psi (6.894757293168, exact); WATER_60F: density of water at 60 F,
 # kg/m3 (999.016, the reference of SG 60F/60F): both the library's own, with their sources
 # in qira._constants.
-
-
-def celsius_to_kelvin(c):
-    return c + 273.15
-
-
-def kelvin_to_celsius(k):
-    return k - 273.15
-
-
-def fahrenheit_to_kelvin(f):
-    return (f - 32) / 1.8 + 273.15
-
-
-def kelvin_to_fahrenheit(k):
-    return (k - 273.15) * 1.8 + 32
 
 
 def rankine_to_kelvin(r):
