@@ -173,7 +173,7 @@ QIRA_API double QiraCrit_AcentricKeslerLee1976(double tb, double sg, double tc, 
                0.169347 * tbr6) /
               (15.2518 - 15.6875 / tbr - 13.4721 * lnTbr + 0.43577 * tbr6);
     } else {
-      const double kw = qira::watsonK(tb, sg);
+      const double kw = qira::watsonFactorFromBoilingPoint(tb, sg);
       omega = -7.904 + 0.1352 * kw - 0.007465 * kw * kw + 8.359 * tbr +
               (1.408 - 0.01063 * kw) / tbr;
     }
