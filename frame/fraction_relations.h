@@ -16,7 +16,9 @@ inline double apiFromSpecificGravity(double sg) { return 141.5 / sg - 131.5; }
 
 // Watson characterization factor Tb[R]^(1/3) / SG (Watson, K.M. and Nelson, E.F., 1933,
 // Ind. Eng. Chem. 25(8):880-887), from the boiling point in kelvin.
-inline double watsonFactorFromBoilingPoint(double tbKelvin, double sg) { return std::cbrt(tbKelvin * 1.8) / sg; }
+inline double watsonFactorFromBoilingPoint(double tbKelvin, double sg) {
+  return std::cbrt(tbKelvin * 1.8) / sg;
+}
 
 // Molecular weight 4.5673e-5 Tb[R]^2.1962 SG^-1.0164 (Riazi, M.R. and Daubert, T.E., 1980,
 // "Simplify property predictions", Hydrocarbon Processing 59(3):115-116), from the boiling

@@ -37,7 +37,8 @@ QIRA_API double QiraRel_ApiFromSg(double sg) {
 }
 
 QIRA_API double QiraRel_WatsonK(double tb, double sg) {
-  return checkedRelation(positive(tb) && positive(sg), [&] { return qira::watsonFactorFromBoilingPoint(tb, sg); });
+  return checkedRelation(positive(tb) && positive(sg),
+                         [&] { return qira::watsonFactorFromBoilingPoint(tb, sg); });
 }
 
 QIRA_API double QiraRel_MwRiaziDaubert1980(double tb, double sg) {
