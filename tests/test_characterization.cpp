@@ -8,7 +8,7 @@
 
 using namespace qira_test;
 
-TEST(Correlations, PublishedAndWorkedValues) {
+TEST(Correlations, WatsonRelationKatzFiroozabadiTwuAndGammaFunctions) {
   const double mw = Blend_mw(0.8, 12.0);
   const double t2000 = (2000 - 459.67 - 32) / 1.8 + 273.15;  // x = 2000 R
   const double capped = 1.394 * 998.9993 * 0.9979879;
