@@ -81,20 +81,42 @@ class QIRA_API NRsolver {
   static NRsolver* Instance();
   /** Destroys the solver (the singleton itself is kept to the end of the process). */
   ~NRsolver();
-  /** Copies all six fields. */
+  /** Copies all six fields.
+   * @param[in] other the solver copied
+   */
   NRsolver& operator=(const NRsolver& other);
 
-  /** Stores the dimension n, a second count and two arrays (not read by any operation). */
+  /** Stores the dimension n, a second count and two arrays (not read by any operation).
+   * @param[in] dimension number of unknowns n
+   * @param[in] secondCount stored, not read
+   * @param[in] firstArray [stored] stored, not read
+   * @param[in] secondArray [stored] stored, not read
+   */
   void InitNRsolver(int dimension, int secondCount, double* firstArray, double* secondArray);
-  /** Stores the two host callbacks, each a function taking one double* (see the class). */
+  /** Stores the two host callbacks, each a function taking one double* (see the class).
+   * @param[in] variablesCallback [function] host function taking one double* (receives the
+   *     point)
+   * @param[in] residualsCallback [function] host function taking one double* (fills the
+   *     residuals)
+   */
   void SetCallbacks(void* variablesCallback, void* residualsCallback);
-  /** F (n values) receives the residuals at x. */
+  /** F (n values) receives the residuals at x.
+   * @param[in] x [n] point
+   * @param[out] F [n] residuals at x
+   */
   void ComputeRHS(double* x, double* F);
   /** J[i][j] = dF_i/dx_j by forward differences of 0.01; x is not modified. The callbacks
-   * are called n + 1 times each, on the solver's own work arrays. */
+   * are called n + 1 times each, on the solver's own work arrays.
+   * @param[in] x [n] point
+   * @param[out] J [n][n] Jacobian, n row pointers
+   */
   void ComputeJacobian(double* x, double** J);
   /** Solves sum_c J[c][r] delta_c = rhs[r]; true when delta was written. False, with delta
-   * untouched, for a singular system, more than 10 unknowns or a null array or row. */
+   * untouched, for a singular system, more than 10 unknowns or a null array or row.
+   * @param[in] J [n][n] Jacobian, n row pointers (first index the column)
+   * @param[in] rhs [n] right-hand side
+   * @param[out] delta [n] step (untouched on failure)
+   */
   bool ComputeNewDelta(double** J, double* rhs, double* delta);
 
  private:

@@ -129,8 +129,37 @@ def mangle(name, arguments):
     return "_Z%d%s%s" % (len(name), name, "".join(codes))
 
 
+CLASS = re.compile(r"^class QIRA_API (\w+) \{(.*?)^\};", re.S | re.M)
+DOC_AND_METHOD = re.compile(
+    r"/\*\*((?:(?!\*/).)*)\*/\s*(?:static\s+)?[\w:<>\s\*&~]*?\b(operator=|~?\w+)\s*\(([^)]*)\)"
+    r"\s*(?:const\s*)?;", re.S)
+
+
+def check_class_methods(text, header):
+    """Every member function of an exported class that takes arguments carries an
+    @param line per argument, pointers with their length (the classes are called from
+    C++ only, so they get no ctypes entry)."""
+    for cls in CLASS.finditer(text):
+        for match in DOC_AND_METHOD.finditer(cls.group(2)):
+            doc, name, args = match.groups()
+            args = args.strip()
+            if args in ("", "void"):
+                continue
+            arguments = []
+            for arg in args.split(","):
+                words = re.match(r"^(.*?)(\w+)$", arg.strip())
+                if not words:
+                    raise HeaderError("%s: cannot read argument %r of %s::%s"
+                                      % (header, arg, cls.group(1), name))
+                kind = words.group(1)
+                arguments.append((words.group(2), ("member", kind.count("*"),
+                                                   kind.split()[:1] == ["const"] and "*" in kind)))
+            read_params("%s::%s" % (cls.group(1), name), doc, arguments)
+
+
 def read_header(path):
     text = open(path, encoding="utf-8").read()
+    check_class_methods(text, os.path.basename(path))
     declared = DECL.findall(text)
     entries = []
     for match in DOC_AND_DECL.finditer(text):
