@@ -19,8 +19,10 @@ def _texts():
     for folder, suffixes in (("include", (".h",)), ("docs", (".md",)), ("python/qira", (".py",)),
                              ("frame", (".h", ".cpp")), ("characterization", (".cpp",)),
                              ("properties", (".cpp",)), ("viscosity", (".cpp", ".h")),
-                             ("relations", (".cpp",)), ("examples", (".cpp", ".h"))):
-        for root, _, files in os.walk(os.path.join(CHECKOUT, folder)):
+                             ("relations", (".cpp",)), ("examples", (".cpp", ".h")),
+                             ("python", ("example.py",))):
+        for root, dirs, files in os.walk(os.path.join(CHECKOUT, folder)):
+            dirs[:] = [d for d in dirs if d != "tests"]
             for name in files:
                 if name.endswith(suffixes):
                     path = os.path.join(root, name)
