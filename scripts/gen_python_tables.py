@@ -40,7 +40,8 @@ CTYPES = {
     ("double", 0): "D", ("int", 0): "I", ("bool", 0): "B", ("float", 0): "F",
     ("double", 1): "PD", ("int", 1): "PI", ("float", 1): "PF", ("bool", 1): "PB",
     ("double", 2): "PPD", ("char", 1): "c_char_p", ("void", 1): "c_void_p",
-    ("void", 0): "V", ("object", 1): "c_void_p", ("char", 2): "POINTER(c_char_p)",
+    ("void", 0): "V", ("object", 1): "c_void_p", ("object", 2): "POINTER(c_void_p)",
+    ("char", 2): "POINTER(c_char_p)",
 }
 # Itanium codes of the builtin types
 BUILTIN_CODES = {"double": "d", "int": "i", "bool": "b", "float": "f", "char": "c",
@@ -62,8 +63,8 @@ def parse_type(text):
     const = text.replace("*", " ").split()[:1] == ["const"]
     depth = text.count("*")
     words = [w for w in text.replace("*", " ").split() if w != "const"]
-    if len(words) == 1 and depth == 1 and re.match(r"^Qira[A-Z]\w*$", words[0]):
-        return "object", 1, const
+    if len(words) == 1 and depth in (1, 2) and re.match(r"^Qira[A-Z]\w*$", words[0]):
+        return "object", depth, const
     if len(words) != 1 or (words[0], depth) not in CTYPES:
         raise HeaderError("unsupported type %r" % text)
     return words[0], depth, const
@@ -95,8 +96,8 @@ def read_params(name, doc, arguments):
         length = length[1:-1] if length else None
         if depth and not length and word in counts:
             length = word  # "@param[in] x n abscissae": the length is a count argument
-        if base == "object":
-            length = length or "object"
+        if base == "object" and depth == 1:
+            length = length or "object"  # a handle, not an array
         if depth and not length:
             raise HeaderError("%s: pointer argument %s needs its length [..]" % (name, pname))
         if not depth and length:
