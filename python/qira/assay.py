@@ -26,10 +26,10 @@ import math
 from collections import OrderedDict, namedtuple
 
 from ._core import MISSING, QiraError, library
+from .units import WATER_60F
 
 STANDARDS = ("D86", "D2887", "D1160", "TBP")
 _STANDARD_CODES = {"D86": 0, "D2887": 1, "D1160": 2, "TBP": 3}
-WATER_60F = 999.016          # kg/m3, water at 60 F: density = SG * WATER_60F (as the library)
 T38, T100 = 311.15, 373.15
 STANDARD_K = (T38, T100)     # the cut table's viscosity temperatures, 38 and 100 C
 
