@@ -67,7 +67,7 @@ struct LightEndShare {
 
 // A blend's own data: its mixed composition, blended curves and the streams' shares.
 struct Mixture {
-  std::vector<double> nbp, fractions;  // components, light ends first
+  std::vector<double> nbp, fractions;  // components: the light ends (as lightEnds), then the grid
   Curve d86, d2887;
   std::vector<double> volumeShares, massShares;
 };
