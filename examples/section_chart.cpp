@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "assay_fixture.h"
+#include "support/assay_fixture.h"
 #include "sections.h"
 #include "svg_chart.h"
 
@@ -124,7 +124,8 @@ svgchart::Panel viscosityPanel(const QiraLibrary& lib) {
 
   // Six pseudo-components of a gas oil to residue, all hypothetical.
   std::vector<PseudoComponent> comps;
-  for (double tb = 480; tb <= 780; tb += 60) comps.push_back(pseudoComponent(tb));
+  const qira_assay::Library library = QIRA_ASSAY_LIBRARY(QIRA_GET, lib);
+  for (double tb = 480; tb <= 780; tb += 60) comps.push_back(pseudoComponent(library, tb));
   const int n = static_cast<int>(comps.size());
   const int h = create();
   if (h < 1) return panel;
