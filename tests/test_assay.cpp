@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "QIRAPropCalculator.h"
+#include "frame/constants.h"
 #include "support/tables.h"
 
 using namespace qira_test;
@@ -131,7 +132,7 @@ TEST(Assay, PublishedWorkedExamples) {
   // Tb 658 R and SG 0.7365, as a narrow TBP assay cut into one pseudo-component.
   // Riazi, Characterization and Properties of Petroleum Fractions (ASTM MNL50, 2005),
   // Example 3.3, Table 3.8: kerosene D86 read as TBP.
-  const double tb = 658 / 1.8, psia = 6.894757;
+  const double tb = 658 / 1.8, psia = qira::kKpaPerPsi;
   Assay rd, kl, kero;
   const V y{0, 0.5, 1}, t{tb - 0.5, tb, tb + 0.5};
   for (QiraAssay* a : {rd.a, kl.a}) {

@@ -163,7 +163,7 @@ TEST(HypoCurves, TemperaturesSortingAndUserCurves) {
   double bp0[3] = {80, 150, 300}, v0[3] = {3, 8, 40}, bp1[3] = {80, 150, kMiss}, v1[3] = {1.5, 3, kMiss};
   h.SetOneCurve(0, 3, 40.0, bp0, v0);
   h.SetOneCurve(1, 3, 100.0, bp1, v1);
-  h.SetOneCurve(2, 3, 999.0, bp0, v0);  // beyond the curve tables: ignored
+  h.SetOneCurve(2, 3, 150.0, bp0, v0);  // beyond the curve tables: ignored
   EXPECT_FALSE(h.InitHypoCurves());
   EXPECT_EQ(h.m_HypoTempCrvs, (V{40, 100}));
   EXPECT_NEAR(h.m_HypoViscCrvs[0][1], 3.0, 1e-9);

@@ -14,6 +14,7 @@ sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from qira import critical, raw  # noqa: E402
+from qira._constants import KPA_PER_PSI  # noqa: E402
 from qira.assay import Assay, blend  # noqa: E402
 from qira import cli  # noqa: E402
 import assay_snapshot  # noqa: E402
@@ -21,7 +22,8 @@ import assay_snapshot  # noqa: E402
 EXAMPLES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "examples", "assays")
 C_EXAMPLE = os.path.join(EXAMPLES, "..", "docs", "assay-c.out")
 FILES = sorted(os.path.join(EXAMPLES, f) for f in os.listdir(EXAMPLES) if f[-4:] in ("json", ".csv"))
-C, R, PSIA = 273.15, 1 / 1.8, 6.894757
+C, R = 273.15, 1 / 1.8  # kelvin at 0 C; kelvin per rankine
+PSIA = KPA_PER_PSI
 
 
 def example(name):
