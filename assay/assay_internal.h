@@ -10,6 +10,7 @@
 
 #include "QIRAAssay.h"
 #include "frame/constants.h"
+#include "frame/units.h"  // kCelsiusZero: the viscosity handler takes degrees C
 
 namespace qira {
 namespace assay {
@@ -30,8 +31,6 @@ struct Failure {
 // The cut table's viscosity temperatures, 38 and 100 C, in K.
 constexpr double kT38 = 311.15;
 constexpr double kT100 = 373.15;
-// Degrees C to kelvin (the viscosity handler takes degrees C), as frame/units.h.
-constexpr double kCelsiusZero = 273.15;
 
 // ---- Tables the library carries (assay_tables.cpp) -----------------------------------
 
