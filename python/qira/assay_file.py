@@ -212,10 +212,12 @@ class _Temperatures:
         return self.to_k(v)
 
     def explain(self, message):
-        """The message with every kelvin value also given in the file's unit."""
+        """The library's message in the file's terms: the curve's arrays named as the
+        file's key, every kelvin value not already converted also given in the unit."""
+        message = re.sub(r"^(?:temperatures|yields)(\[\d+\])?:", r"curve\1:", message)
         if self.unit == "K":
             return message
-        return re.sub(r"(-?\d+(?:\.\d+)?) K\b",
+        return re.sub(r"(-?\d+(?:\.\d+)?) K\b(?!\s*\()",
                       lambda m: "%s K (%.4g %s)" % (m.group(1), self.from_k(float(m.group(1))),
                                                     self.name), message)
 
