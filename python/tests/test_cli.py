@@ -105,8 +105,10 @@ class FileMistakes(unittest.TestCase):
             with self.subTest(case):
                 path = os.path.join(self.folder, name)
                 if fragments is None:
-                    records = Assay.load(path).default_cut().records
-                    self.assertEqual(len(records), 4)  # the file's "cuts" used
+                    table = Assay.load(path).cut()
+                    records = table.records
+                    self.assertEqual(len(records), 4)  # cut() without arguments: the file's "cuts"
+                    self.assertEqual(str(table), table.format())  # print(table) prints the table
                     for got, want in zip(records, reference):
                         self.assertAlmostEqual(got["nbp"], want["nbp"], places=9)
                     continue
