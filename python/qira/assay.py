@@ -26,10 +26,10 @@ import math
 from collections import OrderedDict, namedtuple
 
 from ._core import MISSING, QiraError, library
+from .units import WATER_60F
 
 STANDARDS = ("D86", "D2887", "D1160", "TBP")
 _STANDARD_CODES = {"D86": 0, "D2887": 1, "D1160": 2, "TBP": 3}
-WATER_60F = 999.016          # kg/m3, water at 60 F: density = SG * WATER_60F (as the library)
 T38, T100 = 311.15, 373.15
 STANDARD_K = (T38, T100)     # the cut table's viscosity temperatures, 38 and 100 C
 
@@ -66,8 +66,14 @@ _TOO_SMALL = 6
 _D, _I = ctypes.c_double, ctypes.c_int
 
 
+_FUNCTIONS = {}
+
+
 def _fn(name):
-    return library().function(name)
+    fn = _FUNCTIONS.get(name)
+    if fn is None:
+        fn = _FUNCTIONS[name] = library().function(name)
+    return fn
 
 
 class _Object:
@@ -88,39 +94,38 @@ class _Object:
                 pass
 
     def message(self):
-        size = _I(0)
-        _fn("QiraAssay_LastError")(self.ptr, None, 0, ctypes.byref(size))
-        buf = ctypes.create_string_buffer(max(size.value, 1))
-        _fn("QiraAssay_LastError")(self.ptr, buf, len(buf), None)
-        return buf.value.decode()
+        return self.text("QiraAssay_LastError")
 
-    def call(self, name, *args):
-        status = _fn(name)(self.ptr, *args)
-        if status:
+    def check(self, name, status):
+        if status:  # the failure's message, in the library's words
             raise (ValueError(self.message()) if status in _INPUT_STATUSES
                    else QiraError(name, self.message()))
-        return status
+
+    def call(self, name, *args):
+        self.check(name, _fn(name)(self.ptr, *args))
 
     def arrays(self, name, types, *lead):
         """The arrays a QiraAssay_ query writes (capacity, arrays..., count) as lists."""
-        for capacity in (64, None):
-            if capacity is None:
-                capacity = count.value
-            bufs = [(t * max(capacity, 1))() for t in types]
-            count = _I(0)
+        capacity, count = 64, _I(0)
+        bufs = [(t * capacity)() for t in types]
+        status = _fn(name)(self.ptr, *lead, capacity, *bufs, ctypes.byref(count))
+        if status == _TOO_SMALL:
+            capacity = count.value
+            bufs = [(t * capacity)() for t in types]
             status = _fn(name)(self.ptr, *lead, capacity, *bufs, ctypes.byref(count))
-            if status != _TOO_SMALL:
-                break
-        if status:
-            self.call(name, *lead, capacity, *bufs, ctypes.byref(count))
+        self.check(name, status)
         n = count.value
         return [b[:n] for b in bufs]
 
     def text(self, name, *lead):
-        size = _I(0)
-        _fn(name)(self.ptr, *lead, None, 0, ctypes.byref(size))
-        buf = ctypes.create_string_buffer(max(size.value, 1))
-        self.call(name, *lead, buf, len(buf), None)
+        """The text a QiraAssay_ query writes (buffer, size, needed)."""
+        buf, size = ctypes.create_string_buffer(1024), _I(0)
+        status = _fn(name)(self.ptr, *lead, buf, 1024, ctypes.byref(size))
+        if status == _TOO_SMALL:
+            buf = ctypes.create_string_buffer(size.value)
+            status = _fn(name)(self.ptr, *lead, buf, size.value, None)
+        if name != "QiraAssay_LastError":
+            self.check(name, status)
         return buf.value.decode()
 
     def value(self, name, *lead):
@@ -147,7 +152,7 @@ def _light_end_table():
 _LIGHT_ENDS = None
 
 
-def light_ends():
+def light_end_constants():
     """The library's light-ends table: {name: (NBP K, SG, MW, Tc K, Pc kPa, Vc m3/kmol,
     omega)}, ethane to n-pentane (Poling, Prausnitz and O'Connell 2001, appendix A; SG from
     GPA 2145)."""
@@ -159,7 +164,7 @@ def light_ends():
 
 def __getattr__(name):
     if name == "LIGHT_ENDS":
-        return light_ends()
+        return light_end_constants()
     raise AttributeError(name)
 
 
@@ -201,7 +206,7 @@ class Assay:
     boiling points is the caller's business: give the atmospheric-equivalent curve).
     Bulk gravity by sg or api (one of them), or watson_k alone; mw: bulk MW (kg/kmol)
     that the cuts are scaled to reproduce; viscosities: (temperature K, cSt) pairs;
-    light_ends: {name: volume fraction of the whole stream} for names in light_ends(), the
+    light_ends: {name: volume fraction of the whole stream} for names in LIGHT_ENDS, the
     laboratory curve then describing the rest; properties: any of PROPERTIES (K, mm, kPa),
     carried for blending. The library refuses (ValueError) readings the standard cannot
     hold, such as a D86 curve above 400 C.
@@ -236,8 +241,8 @@ class Assay:
                                      _ranged("viscosities cSt", nu, 0.05, 1e7, i)))
         self.light_ends = OrderedDict()
         for key, frac in (light_ends or {}).items():
-            if key not in light_ends_table():
-                raise ValueError("light_ends: %r is none of %s" % (key, ", ".join(light_ends_table())))
+            if key not in light_end_constants():
+                raise ValueError("light_ends: %r is none of %s" % (key, ", ".join(light_end_constants())))
             self.light_ends[key] = _ranged("light_ends[%s]" % key, frac, 0.0, 0.5)
         self.properties = OrderedDict()
         for key, value in (properties or {}).items():
@@ -283,7 +288,7 @@ class Assay:
         t, nu = obj.arrays("QiraAssay_Viscosities", (_D, _D))
         self.viscosities = list(zip(t, nu))
         idx, frac = obj.arrays("QiraAssay_LightEnds", (_I, _D))
-        names = list(light_ends_table())
+        names = list(light_end_constants())
         self.light_ends = OrderedDict((names[i], f) for i, f in zip(idx, frac))
         self.properties = OrderedDict()
         for code, key in enumerate(PROPERTIES):
@@ -412,9 +417,6 @@ class Assay:
         return self.cut(**(self.default_cuts or {}))
 
 
-def light_ends_table():
-    """The names and constants of the light ends the library knows (see light_ends)."""
-    return light_ends()
 
 
 # ---- the cut table --------------------------------------------------------------------
@@ -428,32 +430,37 @@ class CutTable:
     def __init__(self, assay):
         self.assay = assay
         o = assay._obj
-        rows = _I(0)
-        o.call("QiraAssay_RowCount", ctypes.byref(rows))
-        n = rows.value
-        buf, count = (_D * max(n, 1))(), _I(0)
-        columns = []
-        column = _fn("QiraAssay_Column")
-        for code in range(len(COLUMNS) - 1):
-            if column(o.ptr, code, n, buf, ctypes.byref(count)):
-                o.call("QiraAssay_Column", code, n, buf, ctypes.byref(count))
-            columns.append(buf[:n])
-        name, light, row_name = ctypes.create_string_buffer(64), _I(0), _fn("QiraAssay_RowName")
-        self._rows = []
-        for i in range(n):
-            if row_name(o.ptr, i, name, len(name), None, ctypes.byref(light)):
-                o.call("QiraAssay_RowName", i, name, len(name), None, ctypes.byref(light))
-            row = {"cut": name.value.decode(), "hypo": not light.value}
-            for key, values in zip(COLUMNS[1:], columns):
-                v = values[i]
-                row[key] = None if v == MISSING and key in ("visc38", "visc100") else v
-            self._rows.append(row)
+        n = _I(0)
+        o.call("QiraAssay_RowCount", ctypes.byref(n))
+        n = n.value
+        values, light = (_D * (n * (len(COLUMNS) - 1)))(), (_I * n)()
+        o.call("QiraAssay_Table", n, values, light, None)
+        self._names = o.text("QiraAssay_RowNames").split("\n")
+        self._light = light[:n]
+        values = values[:]
+        self._columns = [values[k * n:(k + 1) * n] for k in range(len(COLUMNS) - 1)]
+        self._records = None
         self.sg, self.mw, self.watson_k, self.mw_scale = (
             o.value("QiraAssay_Bulk", q) for q in range(4))
         self.notes = [line for line in o.text("QiraAssay_Notes").split("\n") if line]
         t, m, c, g = o.arrays("QiraAssay_ViscosityFit", (_D, _D, _D, _I))
         self.viscosity_fit = [ViscosityFit(ti, mi, None if ci == MISSING else ci, bool(gi))
                               for ti, mi, ci, gi in zip(t, m, c, g)] if assay.viscosities else None
+
+    @property
+    def _rows(self):
+        """The rows as dicts (COLUMNS and hypo), built on first use."""
+        if self._records is None:
+            columns = list(self._columns)
+            for key in ("visc38", "visc100"):
+                k = COLUMNS.index(key) - 1
+                columns[k] = [None if v == MISSING else v for v in columns[k]]
+            keys, self._records = COLUMNS[1:], []
+            for name, light, row in zip(self._names, self._light, zip(*columns)):
+                record = dict(zip(keys, row))
+                record["cut"], record["hypo"] = name, not light
+                self._records.append(record)
+        return self._records
 
     @property
     def records(self):
