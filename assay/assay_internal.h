@@ -28,9 +28,8 @@ struct Failure {
 
 // Liquid density = SG x water at 60 F (kWaterDensity60F); the viscosity handler's mixture
 // properties at one atmosphere (kStandardAtmosphere): both in frame/constants.h.
-// The cut table's viscosity temperatures, 38 and 100 C, in K.
-constexpr double kT38 = 311.15;
-constexpr double kT100 = 373.15;
+// The cut table's viscosity temperatures, 38 and 100 C: kStandardViscosityT38 and
+// kStandardViscosityT100, also in frame/constants.h.
 
 // ---- Tables the library carries (assay_tables.cpp) -----------------------------------
 

@@ -25,12 +25,13 @@ import json
 import math
 from collections import OrderedDict, namedtuple
 
+from ._constants import STANDARD_VISCOSITY_T38, STANDARD_VISCOSITY_T100
 from ._core import MISSING, QiraError, library
 from .units import WATER_60F, api_to_sg, sg_to_api
 
 STANDARDS = ("D86", "D2887", "D1160", "TBP")
 _STANDARD_CODES = {"D86": 0, "D2887": 1, "D1160": 2, "TBP": 3}
-T38, T100 = 311.15, 373.15
+T38, T100 = STANDARD_VISCOSITY_T38, STANDARD_VISCOSITY_T100
 STANDARD_K = (T38, T100)     # the cut table's viscosity temperatures, 38 and 100 C
 
 # The named cut sets the library knows; their cut points are the library's own table
