@@ -14,7 +14,7 @@ import math
 import warnings
 from numbers import Real
 
-from ._core import MISSING, QiraError, call
+from ._core import MISSING, QiraError, call, library
 
 try:
     import numpy as _np
@@ -231,9 +231,10 @@ def curve_rows(batch_name, rows, width, quantity, single):
     batch_name (n, curves in, curves out, status per curve): the rows are checked at once
     (each `width` values, finite, in the quantity's range, strictly ascending). Should a
     row fail a check or the conversion, or range faults only warn, the rows take the
-    one-at-a-time path of `single`, which raises for the first faulty row, naming it."""
+    one-at-a-time path of `single`, which raises for the first faulty row, naming it.
+    So do all rows when the loaded library predates the batch functions."""
     a = _np.ascontiguousarray(rows, dtype=float) if rows.dtype.kind in "fiu" else None
-    if a is None or a.shape[1] != width or len(a) == 0:
+    if a is None or a.shape[1] != width or len(a) == 0 or not library().has(batch_name):
         return _rows_each(single, rows)
     if not (_in_range(a, quantity).all() and (_np.diff(a, axis=1) > 0).all()):
         return _rows_each(single, rows)
@@ -270,13 +271,15 @@ def batched(batch_name, quantities, to_library=None, from_library=None, outputs=
     quantities gives each argument's range check (None: finite only); to_library maps
     the checked argument arrays to the library's arguments, from_library the outputs
     back. Any point that fails a check, yields no value, or a range fault that only warns,
-    sends the call down the point-by-point path, which raises or warns as before."""
+    sends the call down the point-by-point path, which raises or warns as before; so
+    does a loaded library that predates the batch functions."""
     def wrap(fn):
         each = broadcast(fn)
 
         @functools.wraps(fn)
         def wrapper(*args, **kwargs):
-            if kwargs or len(args) != len(quantities) or not any(_is_array(a) for a in args):
+            if (kwargs or len(args) != len(quantities) or not any(_is_array(a) for a in args)
+                    or not library().has(batch_name)):
                 return each(*args, **kwargs)
             try:
                 arrs = _np.broadcast_arrays(*[_np.asarray(a, dtype=float) for a in args])

@@ -5,8 +5,10 @@ import os
 import re
 import unittest
 import warnings
+from unittest import mock
 
 from support import main
+from qira import _core
 
 try:
     import numpy as np
@@ -115,6 +117,18 @@ class BroadcastBatchTest(unittest.TestCase):
             main.critical.tc_riazi_daubert(np.array([400.0, 500.0]), np.array([0.8, -0.8]))
         with self.assertRaisesRegex(main.QiraError, "QiraCrit_TcRiaziDaubert1980"):
             main.critical.tc_riazi_daubert(np.array([400.0, 5000.0]), 0.8)  # result below tb
+
+
+@unittest.skipIf(np is None, "NumPy not installed")
+class OlderLibraryTest(unittest.TestCase):
+    def test_without_the_batch_functions_items_go_one_at_a_time(self):
+        curves = seeded_curves(np.random.default_rng(5), 10, 9)
+        mw = np.linspace(100.0, 400.0, 10)
+        want = main.d86_to_tbp(curves), main.uopk(mw, 0.8)
+        with mock.patch.object(_core.Library, "has", return_value=False):
+            got = main.d86_to_tbp(curves), main.uopk(mw, 0.8)
+        for g, w in zip(got, want):
+            self.assertEqual(g.tobytes(), w.tobytes())
 
 
 @unittest.skipIf(np is None, "NumPy not installed")
