@@ -3,9 +3,11 @@ qira.d86_to_tbp and 20,000 points through qira.uopk, per item, beside the librar
 call made directly (the C loop of single calls, no Python checks) and the one-at-a-time
 Python path; then a thread pool over a large batch against one thread.
 
-    QIRA_LIBRARY=build/release/libQIRAPropCalculator.so /usr/bin/python3 bench/python_batches.py
+    QIRA_LIBRARY=build/release/libQIRAPropCalculator.so /usr/bin/python3 bench/python_batches.py [--threads]
 
 Each figure is the best of several repetitions (the least disturbed by other load).
+--threads runs only the thread-pool comparison (a few seconds, e.g. under `chrt -f 10`
+on a machine whose cores other jobs keep busy).
 """
 import ctypes
 import os
@@ -56,6 +58,12 @@ def row(label, seconds, base, n=N):
 
 def main():
     print("Library: %s; load average %s" % (qira.raw.library().path, os.getloadavg()))
+    if "--threads" not in sys.argv[1:]:
+        per_item()
+    threads()
+
+
+def per_item():
     d86 = curves(N)
     rng = np.random.default_rng(2)
     mw, sg = rng.uniform(80.0, 600.0, N), rng.uniform(0.7, 0.95, N)
@@ -72,6 +80,8 @@ def main():
     row("`qira.uopk(mw, sg)`", best(lambda: qira.uopk(mw, sg)), c_values)
     row("one value at a time in Python", best(lambda: per_row(mw, sg), 3), c_values)
 
+
+def threads():
     # One thread against a pool of two, alternating so that both meet the same load.
     big = curves(5 * N, seed=3)
     one, two = [], []
