@@ -265,10 +265,11 @@ def broadcast(fn):
     return wrapper
 
 
-def batched(batch_name, quantities, to_library=None, from_library=None, outputs=1):
+def batched(batch_name, quantities, to_library=None, from_library=None, outputs=1, valid=None):
     """As broadcast, with every point of a NumPy call evaluated in one call of the
     library's batch function batch_name (n, one array per argument, one per output).
-    quantities gives each argument's range check (None: finite only); to_library maps
+    quantities gives each argument's range check (None: finite only), valid (optional) a
+    check across the arguments, element-wise on their arrays; to_library maps
     the checked argument arrays to the library's arguments, from_library the outputs
     back. Any point that fails a check, yields no value, or a range fault that only warns,
     sends the call down the point-by-point path, which raises or warns as before; so
@@ -289,6 +290,8 @@ def batched(batch_name, quantities, to_library=None, from_library=None, outputs=
             flat = [_np.ascontiguousarray(a).ravel() for a in arrs]
             n = flat[0].size if flat else 0
             if n == 0 or not all(_in_range(a, q).all() for a, q in zip(flat, quantities)):
+                return each(*args)
+            if valid is not None and not valid(*flat).all():
                 return each(*args)
             lib_args = [_np.ascontiguousarray(a, dtype=float) for a in (to_library(*flat) if to_library else flat)]
             outs = [_np.empty(n) for _ in range(outputs)]

@@ -340,7 +340,9 @@ viscosity_mix = _mix("viscosity_mix", lambda x, v: raw.indices.viscosity_from_in
 
 # ---- cetane, viscosity estimates, octane --------------------------------------------
 
-@c.broadcast
+@c.batched("QiraBatch_Blend_CetaneIndexD4737", ("rho", "lab", "lab", "lab"),
+           to_library=lambda d, t10, t50, t90: (d / 1000.0, t10, t50, t90),
+           valid=lambda d, t10, t50, t90: (t10 < t50) & (t50 < t90))
 def cetane_index_d4737(density, t10, t50, t90):
     """Calculated cetane index by ASTM D4737 (four-variable equation) from the density at
     15 C (kg/m3) and the D86 10, 50 and 90 % temperatures (K, ascending). For diesel fuels

@@ -94,6 +94,7 @@ class BroadcastBatchTest(unittest.TestCase):
             (main.uopk, (mw, sg)), (main.mw_from_sg_kw, (sg, kw)), (main.sg_from_mw_kw, (mw, kw)),
             (main.sg_katz_firoozabadi, (tb,)), (main.mw_twu, (tb, rho)), (main.ppress, (tr, 0.3)),
             (main.satden, (tr, 0.4, 0.3)), (main.cetane_index_d976, (rho, tb)),
+            (main.cetane_index_d4737, (rho, tb, tb + 40.0, tb + 90.0)),
             (main.cloud_point, (tb, sg)), (main.pour_point_riazi, (5.0, sg, mw)),
             (main.c_to_h_ratio, (tb, sg)), (main.refractive_index, (tb, rho, mw)),
             (crit.tc_twu, (tb, sg)), (crit.vc_riazi_daubert, (tb, sg)), (crit.pc_kesler_lee, (tb, sg)),
@@ -113,6 +114,8 @@ class BroadcastBatchTest(unittest.TestCase):
         mw = np.array([200.0, 250.0, np.nan])
         with self.assertRaisesRegex(ValueError, r"uopk: mw = nan is not a finite number"):
             main.uopk(mw, 0.8)
+        with self.assertRaisesRegex(ValueError, r"cetane_index_d4737: t10, t50, t90\[1\] = 540.0 does not ascend"):
+            main.cetane_index_d4737(850.0, np.array([500.0, 560.0]), np.array([550.0, 540.0]), 600.0)
         with self.assertRaisesRegex(ValueError, r"tc_riazi_daubert: sg = -0.8 must be above 0"):
             main.critical.tc_riazi_daubert(np.array([400.0, 500.0]), np.array([0.8, -0.8]))
         with self.assertRaisesRegex(main.QiraError, "QiraCrit_TcRiaziDaubert1980"):
