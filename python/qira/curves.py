@@ -3,7 +3,7 @@ TBP, yield grids, blends of components, laboratory curves, cutting and curve fit
 
 Every temperature is in kelvin and every yield, fraction and share a fraction (0..1).
 Lists in give lists out; NumPy arrays in give arrays out, and the curve conversions take
-a 2-D array with one curve per row. The conversion settings (``ibp``, ``fbp``, ...; see
+a 2-D array with one curve per row (all rows converted in one library call). The conversion settings (``ibp``, ``fbp``, ...; see
 ``qira.settings``) can be passed as keyword arguments to the functions that read them.
 
 The worked D86 curve used in the examples (100, 130, 150, 200, 250, 300, 370, 400, 430 F

@@ -5,7 +5,9 @@ The procedures that work in other units (Reid vapour pressure in degrees Rankine
 the cetane density in g/cm3, the estimates in degrees Celsius, indices in degrees
 Fahrenheit or Celsius, octane contents in percent) convert at this boundary; their C
 forms stay available in ``qira.raw``. A scalar correlation takes NumPy arrays, which
-broadcast against each other, and returns an array (a tuple of arrays for a tuple).
+broadcast against each other, and returns an array (a tuple of arrays for a tuple); the
+MW, gravity, liquid-property, cetane and estimate correlations evaluate all points in one
+library call.
 """
 import math
 from collections import namedtuple
