@@ -84,8 +84,6 @@ svgchart::Panel distillationPanel(const QiraLibrary& lib) {
 using PseudoComponent = qira_assay::Component;
 using qira_assay::pseudoComponent;
 
-double waltherOrdinate(double nu) { return std::log(std::log(nu + 0.7)); }
-double waltherAbscissa(double celsius) { return std::log(1.8 * (celsius + 273.15)); }
 
 svgchart::Panel viscosityPanel(const QiraLibrary& lib) {
   auto create = QIRA_GET(lib, CreateViscHandler);
@@ -112,12 +110,16 @@ svgchart::Panel viscosityPanel(const QiraLibrary& lib) {
   const Getter standard[4] = {QIRA_GET(lib, GetCpvVisc38), QIRA_GET(lib, GetCpvVisc50),
                               QIRA_GET(lib, GetCpvVisc60), QIRA_GET(lib, GetCpvVisc100)};
   const double standardCelsius[4] = {38, 50, 60, 100};
+  // The Walther paper's scales are the library's own line (with its low-viscosity term).
+  auto waltherOrdinate = QIRA_GET(lib, QiraRel_WaltherOrdinate);
+  auto waltherAbscissa = QIRA_GET(lib, QiraRel_WaltherAbscissa);
 
   svgchart::Panel panel;
   panel.title = "Pseudo-component viscosity on the Walther paper";
   std::vector<svgchart::Tick> tempTicks;
   for (int c = 30; c <= 110; c += 10) tempTicks.push_back({double(c), std::to_string(c)});
-  panel.x = {"Temperature, C (scale ln 1.8 T)", 30, 110, tempTicks, waltherAbscissa};
+  panel.x = {"Temperature, C (scale ln 1.8 T)", 30, 110, tempTicks,
+             [waltherAbscissa](double celsius) { return waltherAbscissa(celsius + 273.15); }};
   panel.legend = svgchart::LegendPlace::BottomLeft;
 
   // Six pseudo-components of a gas oil to residue, all hypothetical.
@@ -185,7 +187,7 @@ svgchart::Panel viscosityPanel(const QiraLibrary& lib) {
   std::vector<svgchart::Tick> viscTicks;
   for (double v : steps)
     if (v >= yMin && v <= yMax) viscTicks.push_back({v, svgchart::formatNumber(v, v == std::floor(v) ? 0 : 1)});
-  panel.y = {"Kinematic viscosity, cSt (scale ln ln(v + 0.7))", yMin, yMax, viscTicks,
+  panel.y = {"Kinematic viscosity, cSt (Walther scale, ASTM D341)", yMin, yMax, viscTicks,
              waltherOrdinate};
   panel.note = "Points: viscosities at 38, 50, 60 and 100 C after CharacterizeViscosity.";
   return panel;

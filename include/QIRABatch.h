@@ -41,66 +41,66 @@ QIRA_C_BEGIN
 
 /** n nine-point D86 curves to TBP by API3A11_D86toTBP (K, IBP 5 10 30 50 70 90 95 FBP).
  * @param[in]  n   number of curves, at least 1
- * @param[in]  d86 n x 9 D86 temperatures (K), row-major
- * @param[out] tbp n x 9 TBP temperatures (K), row-major
+ * @param[in]  d86 [n][9] D86 temperatures (K), row-major
+ * @param[out] tbp [n][9] TBP temperatures (K), row-major
  * @param[out] ok  n results of API3A11_D86toTBP, or null */
 QIRA_API int QiraBatch_D86toTBP(int n, const double* d86, double* tbp, bool* ok);
 
 /** n nine-point TBP curves to D86 by API3A11_TBPtoD86.
  * @param[in]  n   number of curves, at least 1
- * @param[in]  tbp n x 9 TBP temperatures (K), row-major
- * @param[out] d86 n x 9 D86 temperatures (K), row-major
+ * @param[in]  tbp [n][9] TBP temperatures (K), row-major
+ * @param[out] d86 [n][9] D86 temperatures (K), row-major
  * @param[out] ok  n results of API3A11_TBPtoD86, or null */
 QIRA_API int QiraBatch_TBPtoD86(int n, const double* tbp, double* d86, bool* ok);
 
 /** n D86 curves to TBP by API3A11_D86toTBPOption; each curve has w = D86BaseSizeOption()
  * points (9, or 7 with D86 method 0), read once at the start of the call.
  * @param[in]  n   number of curves, at least 1
- * @param[in]  d86 n x w D86 temperatures (K), row-major
- * @param[out] tbp n x w TBP temperatures (K), row-major
+ * @param[in]  d86 [n][D86BaseSizeOption()] D86 temperatures (K), row-major
+ * @param[out] tbp [n][D86BaseSizeOption()] TBP temperatures (K), row-major
  * @param[out] ok  n results of API3A11_D86toTBPOption, or null */
 QIRA_API int QiraBatch_D86toTBPOption(int n, const double* d86, double* tbp, bool* ok);
 
 /** n TBP curves to D86 by API3A11_TBPtoD86Option; w = D86BaseSizeOption() points per
  * curve, read once at the start of the call.
  * @param[in]  n   number of curves, at least 1
- * @param[in]  tbp n x w TBP temperatures (K), row-major
- * @param[out] d86 n x w D86 temperatures (K), row-major
+ * @param[in]  tbp [n][D86BaseSizeOption()] TBP temperatures (K), row-major
+ * @param[out] d86 [n][D86BaseSizeOption()] D86 temperatures (K), row-major
  * @param[out] ok  n results of API3A11_TBPtoD86Option, or null */
 QIRA_API int QiraBatch_TBPtoD86Option(int n, const double* tbp, double* d86, bool* ok);
 
 /** n eight-point D2887 curves (5 10 30 50 70 90 95 % FBP) to TBP by API3A31_D2887toTBP.
  * @param[in]  n     number of curves, at least 1
- * @param[in]  d2887 n x 8 D2887 temperatures (K), row-major
- * @param[out] tbp   n x 8 TBP temperatures (K), row-major
+ * @param[in]  d2887 [n][8] D2887 temperatures (K), row-major
+ * @param[out] tbp   [n][8] TBP temperatures (K), row-major
  * @param[out] ok    n results of API3A31_D2887toTBP, or null */
 QIRA_API int QiraBatch_D2887toTBP(int n, const double* d2887, double* tbp, bool* ok);
 
 /** n eight-point TBP curves to D2887 by API3A31_TBPtoD2887.
  * @param[in]  n     number of curves, at least 1
- * @param[in]  tbp   n x 8 TBP temperatures (K), row-major
- * @param[out] d2887 n x 8 D2887 temperatures (K), row-major
+ * @param[in]  tbp   [n][8] TBP temperatures (K), row-major
+ * @param[out] d2887 [n][8] D2887 temperatures (K), row-major
  * @param[out] ok    n results of API3A31_TBPtoD2887, or null */
 QIRA_API int QiraBatch_TBPtoD2887(int n, const double* tbp, double* d2887, bool* ok);
 
 /** n four-point D1160 curves (IBP 10 30 50 %) to TBP by Blend_D1160toTBP.
  * @param[in]  n     number of curves, at least 1
- * @param[in]  d1160 n x 4 D1160 temperatures (K), row-major
- * @param[out] tbp   n x 4 TBP temperatures (K), row-major
+ * @param[in]  d1160 [n][4] D1160 temperatures (K), row-major
+ * @param[out] tbp   [n][4] TBP temperatures (K), row-major
  * @param[out] ok    n results of Blend_D1160toTBP, or null */
 QIRA_API int QiraBatch_D1160toTBP(int n, const double* d1160, double* tbp, bool* ok);
 
 /** n four-point TBP curves to D1160 by Blend_TBPtoD1160.
  * @param[in]  n     number of curves, at least 1
- * @param[in]  tbp   n x 4 TBP temperatures (K), row-major
- * @param[out] d1160 n x 4 D1160 temperatures (K), row-major
+ * @param[in]  tbp   [n][4] TBP temperatures (K), row-major
+ * @param[out] d1160 [n][4] D1160 temperatures (K), row-major
  * @param[out] ok    n results of Blend_TBPtoD1160, or null */
 QIRA_API int QiraBatch_TBPtoD1160(int n, const double* tbp, double* d1160, bool* ok);
 
 /** n seven-point TBP curves (5 % to 95 %) to D86 by API6_TBPtoD86 (the polynomial form).
  * @param[in]  n   number of curves, at least 1
- * @param[in]  tbp n x 7 TBP temperatures (K), row-major
- * @param[out] d86 n x 7 D86 temperatures (K), row-major
+ * @param[in]  tbp [n][7] TBP temperatures (K), row-major
+ * @param[out] d86 [n][7] D86 temperatures (K), row-major
  * @param[out] ok  n results of API6_TBPtoD86, or null */
 QIRA_API int QiraBatch_API6_TBPtoD86(int n, const double* tbp, double* d86, bool* ok);
 /** @} */

@@ -41,6 +41,7 @@
 #include "QIRAEstimates.h"
 #include "QIRASolvers.h"
 #include "QIRACriticalProps.h"
+#include "QIRARelations.h"
 #include "QIRABatch.h"
 #include "ViscHandler.h"
 
