@@ -42,6 +42,7 @@
 #include "QIRASolvers.h"
 #include "QIRACriticalProps.h"
 #include "QIRARelations.h"
+#include "QIRAAssay.h"
 #include "QIRABatch.h"
 #include "ViscHandler.h"
 
