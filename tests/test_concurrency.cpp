@@ -1,5 +1,5 @@
 // Many threads at once: every re-entrant family gives on 8 threads the same bits as on
-// one, each thread with its own ViscHandler object and its own handles; the handle
+// one, each thread with its own ViscHandler object, handles and assay object; the handle
 // registry under concurrent create, delete and calls; the solver singleton created once.
 // Its own executable, so that the ThreadSanitizer build compiles the library and this
 // file only (scripts/test-tsan.sh).
@@ -128,6 +128,22 @@ void viscosityObjectPass(V& r, int n) {
   r.insert(r.end(), {h.LiquidViscosity(40, kP, x.data()), h.LiquidMassDensity(40, kP, x.data())});
 }
 
+// An assay object of the thread's own: a D86 curve cut into ten cuts, the whole table.
+void assayPass(V& r, double s) {
+  QiraAssay* a = QiraAssay_Create();
+  const double yields[9] = {0.01, 0.05, 0.1, 0.3, 0.5, 0.7, 0.9, 0.95, 0.99};
+  const double d86[9] = {310 * s, 345, 362, 410, 455, 500, 560, 585, 615};
+  constexpr int kRows = 32;
+  double table[QIRA_ASSAY_COLUMN_COUNT * kRows] = {};
+  int rows = 0;
+  r.insert(r.end(), {double(QiraAssay_SetCurve(a, QIRA_ASSAY_D86, 9, yields, d86)),
+                     double(QiraAssay_SetGravity(a, QIRA_ASSAY_SG, 0.85)),
+                     double(QiraAssay_CutByCount(a, 10, kMiss, kMiss)),
+                     double(QiraAssay_Table(a, kRows, table, nullptr, &rows)), double(rows)});
+  append(r, table, QIRA_ASSAY_COLUMN_COUNT * kRows);
+  QiraAssay_Free(a);
+}
+
 // The handle functions under the fill's member names.
 struct ByHandle {
   int h;
@@ -162,6 +178,7 @@ V pass(int k) {
   const double s = 1.0 + 0.01 * (k % 5);
   distillationPass(r, s);
   propertiesPass(r, s);
+  assayPass(r, s);
   viscosityObjectPass(r, 7 + k % 3);
   viscosityHandlePass(r, 6 + k % 4);
   return r;
