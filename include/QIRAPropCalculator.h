@@ -43,6 +43,7 @@
 #include "QIRACriticalProps.h"
 #include "QIRARelations.h"
 #include "QIRAAssay.h"
+#include "QIRAChart.h"
 #include "QIRABatch.h"
 #include "ViscHandler.h"
 
