@@ -1,6 +1,7 @@
 // Many threads at once: every re-entrant family gives on 8 threads the same bits as on
-// one, each thread with its own ViscHandler object, handles and assay object; the handle
-// registry under concurrent create, delete and calls; the solver singleton created once.
+// one, each thread with its own ViscHandler object, handles, assay and chart objects;
+// the handle registry under concurrent create, delete and calls; the solver singleton
+// created once.
 // Its own executable, so that the ThreadSanitizer build compiles the library and this
 // file only (scripts/test-tsan.sh).
 #include <gtest/gtest.h>
@@ -8,7 +9,9 @@
 #include <atomic>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <set>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -144,6 +147,21 @@ void assayPass(V& r, double s) {
   QiraAssay_Free(a);
 }
 
+// A chart of the thread's own, rendered; its text enters the results through its hash.
+void chartPass(V& r, double s) {
+  QiraChart* c = QiraChart_Create();
+  const double fractions[4] = {0.0, 0.3, 0.7, 1.0}, kelvin[4] = {300 * s, 400, 480, 600};
+  r.insert(r.end(), {double(QiraChart_SetText(c, "crude", "API 3A1.1")),
+                     double(QiraChart_AddCurve(c, "TBP", 4, fractions, kelvin, nullptr, QIRA_CHART_LINE)),
+                     double(QiraChart_AddViscosityLine(c, "cut", 10.0 * s, 2.5))});
+  int needed = 0;
+  QiraChart_Render(c, nullptr, 0, &needed);
+  std::string svg(static_cast<std::size_t>(needed > 0 ? needed : 1), '\0');
+  r.insert(r.end(), {double(QiraChart_Render(c, &svg[0], needed, nullptr)),
+                     double(std::hash<std::string>{}(svg))});
+  QiraChart_Free(c);
+}
+
 // The handle functions under the fill's member names.
 struct ByHandle {
   int h;
@@ -179,6 +197,7 @@ V pass(int k) {
   distillationPass(r, s);
   propertiesPass(r, s);
   assayPass(r, s);
+  chartPass(r, s);
   viscosityObjectPass(r, 7 + k % 3);
   viscosityHandlePass(r, 6 + k % 4);
   return r;
