@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "QIRACutting.h"
+#include "distillation/conversions.h"
 #include "distillation/curve_tools.h"
 #include "distillation/probability_scale.h"
 #include "frame/boundary.h"
@@ -15,6 +16,8 @@ namespace {
 
 // Results below this are not temperatures of the curve; they take the first knot's.
 constexpr double kLowestTemperature = 20.54;
+// Rounding allowed between readings at equal or nearly equal yields, relative.
+constexpr double kFallTolerance = 1e-9;
 
 // A spread of the line fit kept away from zero, keeping its sign (<= 0 goes negative).
 double flooredSpread(double d) {
@@ -57,6 +60,19 @@ void readTwoPointLine(const double* tbp, const double* frac, double* tbpOut,
   }
 }
 
+// A curve read at non-decreasing yields is a boiling curve only when every temperature is
+// finite, above absolute zero and none falls below the one before it. The straight line
+// of two knots extrapolates without a floor, and a low result replaced by the first
+// knot's temperature can lie above the results that follow; both give curves that are
+// not boiling curves, and those are refused rather than returned.
+bool isBoilingCurve(const double* tbpOut, int m) {
+  for (int j = 0; j < m; ++j)
+    if (!std::isfinite(tbpOut[j]) || !(tbpOut[j] > 0)) return false;
+  for (int j = 1; j < m; ++j)
+    if (tbpOut[j] < tbpOut[j - 1] - kFallTolerance * tbpOut[j - 1]) return false;
+  return true;
+}
+
 }  // namespace
 
 LineFit lineFit(int n, const double* x, const double* y) {
@@ -77,8 +93,12 @@ LineFit lineFit(int n, const double* x, const double* y) {
   return fit;
 }
 
-bool tbpFromYield(const double* tbp, const double* frac, int n, double* tbpOut,
-                  const double* yields, int m) {
+namespace {
+
+// The reading itself: a single knot, the two-knot line, or the interpolation on the
+// straighter scale, with low results replaced by the first knot's temperature.
+bool readCurve(const double* tbp, const double* frac, int n, double* tbpOut,
+               const double* yields, int m) {
   if (n < 1) return false;
   if (n == 1) {
     for (int j = 0; j < m; ++j) tbpOut[j] = tbp[0];
@@ -126,6 +146,16 @@ bool tbpFromYield(const double* tbp, const double* frac, int n, double* tbpOut,
   for (int j = 0; j < m; ++j)
     if (tbpOut[j] < kLowestTemperature) tbpOut[j] = tbp[0];
   return true;
+}
+
+}  // namespace
+
+// Requests that do not rise are read as they come; rising requests must give a boiling
+// curve.
+bool tbpFromYield(const double* tbp, const double* frac, int n, double* tbpOut,
+                  const double* yields, int m) {
+  if (!readCurve(tbp, frac, n, tbpOut, yields, m)) return false;
+  return !nonDecreasing(yields, m) || isBoilingCurve(tbpOut, m);
 }
 
 }  // namespace qira
