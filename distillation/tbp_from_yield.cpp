@@ -60,14 +60,17 @@ void readTwoPointLine(const double* tbp, const double* frac, double* tbpOut,
   }
 }
 
-// A curve read at non-decreasing yields is a boiling curve only when every temperature is
-// finite, above absolute zero and none falls below the one before it. The straight line
-// of two knots extrapolates without a floor, and a low result replaced by the first
-// knot's temperature can lie above the results that follow; both give curves that are
-// not boiling curves, and those are refused rather than returned.
-bool isBoilingCurve(const double* tbpOut, int m) {
+// The temperatures read at rising yields form a boiling curve when every one is finite
+// and above absolute zero and none falls below the one before it. The straight line of
+// two knots extrapolates without a floor, a low result replaced by the first knot's
+// temperature can lie above the results that follow it, and the spline can dip between
+// knots very close in yield; such readings are refused rather than returned. Requests
+// out of order (a first yield raised to the IBP value above the next one) are read as
+// they come, and only their temperatures are judged, not their order.
+bool isBoilingCurve(const double* tbpOut, const double* yields, int m) {
   for (int j = 0; j < m; ++j)
     if (!std::isfinite(tbpOut[j]) || !(tbpOut[j] > 0)) return false;
+  if (!nonDecreasing(yields, m)) return true;
   for (int j = 1; j < m; ++j)
     if (tbpOut[j] < tbpOut[j - 1] - kFallTolerance * tbpOut[j - 1]) return false;
   return true;
@@ -150,12 +153,10 @@ bool readCurve(const double* tbp, const double* frac, int n, double* tbpOut,
 
 }  // namespace
 
-// Requests that do not rise are read as they come; rising requests must give a boiling
-// curve.
 bool tbpFromYield(const double* tbp, const double* frac, int n, double* tbpOut,
                   const double* yields, int m) {
   if (!readCurve(tbp, frac, n, tbpOut, yields, m)) return false;
-  return !nonDecreasing(yields, m) || isBoilingCurve(tbpOut, m);
+  return isBoilingCurve(tbpOut, yields, m);
 }
 
 }  // namespace qira

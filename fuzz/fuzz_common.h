@@ -169,11 +169,13 @@ inline bool nonDecreasing(const double* v, int n, double tol = 0) {
   return true;
 }
 
-// A boiling curve as the readers of temperatures at rising yields return it: every
-// temperature finite and above 0 K, none below the one before by more than 1e-9 of it.
-inline bool boilingCurve(const double* t, int n) {
+// What a successful reading of temperatures t[n] at yields y[n] returns: every
+// temperature finite and above 0 K and, when the yields rise, none below the one before
+// by more than 1e-9 of it.
+inline bool boilingCurve(const double* t, const double* y, int n) {
   for (int i = 0; i < n; ++i)
     if (!std::isfinite(t[i]) || !(t[i] > 0)) return false;
+  if (!nonDecreasing(y, n)) return true;
   for (int i = 1; i < n; ++i)
     if (t[i] < t[i - 1] - 1e-9 * t[i - 1]) return false;
   return true;

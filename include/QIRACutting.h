@@ -44,7 +44,13 @@ QIRA_API bool Blend_SortNBP(double* values, int* indices, int n);
  * or the fraction scale, whichever is straighter, separately below and above 50 % when
  * both parts have enough knots; results below 20.54 become tbp[0].
  * Returns false for n < 1, m < 1, a null array or a fraction that is not a number
- * (nothing written), or when Blend_spline fails (results of an earlier part stay). */
+ * (nothing written), or when Blend_spline fails (results of an earlier part stay).
+ * Returns false too when the temperatures read are not a boiling curve: each finite
+ * and above 0 K and, when the requests are non-decreasing, none below the one before
+ * by more than 1e-9 of it (requests out of order are read as they come). This refuses,
+ * for instance, two knots near the top of the curve whose line runs below 0 K at low
+ * yields, a low result replaced by tbp[0] that lies above the results after it, and a
+ * spline that dips between close knots. The temperatures read stay in tbpOut. */
 QIRA_API bool Blend_GetTBPFromYield(const double* tbp, const double* frac, int n,
                                     double* tbpOut, const double* yields, int m);
 
