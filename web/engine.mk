@@ -1,0 +1,29 @@
+# Compiles the library's sources with emscripten into one JavaScript file with the
+# WebAssembly embedded (single file, so that the page opens from file:// without a server).
+# Called by scripts/build-web.sh, which passes SRC_DIRS, OUT and EXPORTS.
+EMCXX ?= em++
+OPT ?= -O2
+SOURCES := $(foreach d,$(SRC_DIRS),$(wildcard $(d)/*.cpp))
+OBJECTS := $(patsubst %.cpp,$(OUT)/obj/%.o,$(SOURCES))
+CXXFLAGS := -std=c++17 $(OPT) -DQIRA_BUILDING_LIBRARY -Iinclude -I. -Wall -Wextra
+# The page calls the C exports by name (cwrap); numbers cross as doubles, pointers as
+# offsets into the module's heap, text through the caller-owned buffers of the interface.
+LDFLAGS := $(OPT) -sSINGLE_FILE=1 -sMODULARIZE=1 -sEXPORT_NAME=createQiraEngine \
+  -sALLOW_MEMORY_GROWTH=1 -sENVIRONMENT=web,node \
+  -sEXPORTED_RUNTIME_METHODS=cwrap,UTF8ToString,stringToUTF8,lengthBytesUTF8,getValue,setValue \
+  -sEXPORTED_FUNCTIONS=_malloc,_free,$(EXPORTS)
+
+$(OUT)/qira-engine.js: $(OBJECTS) $(OUT)/exports.stamp
+	$(EMCXX) $(OBJECTS) $(LDFLAGS) -o $@
+
+$(OUT)/obj/%.o: %.cpp
+	@mkdir -p $(dir $@)
+	$(EMCXX) $(CXXFLAGS) -MMD -MP -c $< -o $@
+
+# Relinks when the list of exported names changes.
+$(OUT)/exports.stamp: FORCE
+	@mkdir -p $(OUT)
+	@echo '$(EXPORTS)' | cmp -s - $@ || echo '$(EXPORTS)' > $@
+
+FORCE:
+-include $(OBJECTS:.o=.d)
