@@ -1,0 +1,213 @@
+"""The assay page in headless Chromium, opened from file://, against the qira command.
+
+Every cut-table cell the page shows (its full-precision SI value in data-value) must agree
+to 1e-9 relative with the Python package on the native library: the page runs the same
+library compiled to WebAssembly. Bad files must show the command's own message and no
+table. Run by scripts/test-web.sh after scripts/build-web.sh; screenshots of each example
+are written to build/web/.
+"""
+import glob
+import json
+import math
+import os
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
+from selenium.webdriver.support.ui import Select, WebDriverWait
+
+ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
+BUILD = os.path.join(ROOT, "build", "web")
+PAGE = "file://" + os.path.join(BUILD, "index.html")
+EXAMPLES = os.path.join(ROOT, "examples", "assays")
+sys.path.insert(0, os.path.join(ROOT, "python"))
+
+from qira.assay import Assay, blend  # noqa: E402  (the package of this checkout)
+
+REL = 1e-9
+CHROMIUM_FLAGS = ("--headless", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
+                  "--disable-component-update", "--disable-sync", "--no-first-run",
+                  "--window-size=1400,2200")
+
+# The page's rows as (name, {column: value or None}), read in one script call.
+READ_TABLE = """
+return Array.from(document.querySelectorAll('#cut-table tbody tr')).map(function (tr) {
+  var cells = {};
+  tr.querySelectorAll('td[data-column]').forEach(function (td) {
+    cells[td.dataset.column] = td.dataset.value === '' ? null : Number(td.dataset.value);
+  });
+  return [tr.querySelector('th').textContent, cells];
+});
+"""
+
+
+def command_message(path):
+    """The qira command's message for a bad file, run in the file's folder so that the
+    file is named as the page names it."""
+    env = dict(os.environ, PYTHONPATH=os.path.join(ROOT, "python"))
+    run = subprocess.run([sys.executable, "-m", "qira", "cut", os.path.basename(path), "--no-files"],
+                         cwd=os.path.dirname(path), env=env, capture_output=True, text=True)
+    assert run.returncode == 2, (run.returncode, run.stderr)
+    line = run.stderr.strip().splitlines()[-1]
+    assert line.startswith("qira: "), run.stderr
+    return line[len("qira: "):]
+
+
+class PageTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        options = webdriver.ChromeOptions()
+        for flag in CHROMIUM_FLAGS:
+            options.add_argument(flag)
+        cls.profile = tempfile.TemporaryDirectory()
+        options.add_argument("--user-data-dir=" + cls.profile.name)
+        options.binary_location = "/usr/bin/chromium"
+        cls.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        cls.wait = WebDriverWait(cls.driver, 20)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+        cls.profile.cleanup()
+
+    # ---- helpers ----
+    def open_page(self):
+        self.driver.get(PAGE)
+        self.wait.until(lambda d: d.find_element(By.TAG_NAME, "body").get_attribute("data-ready") == "true")
+
+    def load(self, *paths):
+        """Loads files through the file picker; waits until each is in the stream list or a
+        message shows."""
+        before = len(self.driver.execute_script("return QiraPage.streams()"))
+        self.driver.find_element(By.ID, "assay-file").send_keys("\n".join(paths))
+        self.wait.until(lambda d: len(d.execute_script("return QiraPage.streams()")) >= before + len(paths)
+                        or d.find_elements(By.CSS_SELECTOR, "#messages p.error"))
+
+    def rows(self):
+        return self.driver.execute_script(READ_TABLE)
+
+    def errors(self):
+        return [p.text for p in self.driver.find_elements(By.CSS_SELECTOR, "#messages p.error")]
+
+    def assert_table(self, table, label):
+        """Every cell of the page's table against the CutTable of the Python package."""
+        shown = self.rows()
+        records = table.records
+        self.assertEqual([n for n, _ in shown], [r["cut"] for r in records], label)
+        for (name, cells), record in zip(shown, records):
+            self.assertEqual(set(cells), set(record) - {"cut"}, label)
+            for column, value in cells.items():
+                expected = record[column]
+                where = "%s %s %s: page %r, command %r" % (label, name, column, value, expected)
+                if expected is None:
+                    self.assertIsNone(value, where)
+                else:
+                    self.assertTrue(math.isclose(value, expected, rel_tol=REL, abs_tol=1e-300), where)
+        return len(shown) * len(shown[0][1])
+
+    # ---- the examples, one screenshot each ----
+    def test_examples_agree_with_the_command(self):
+        for path in sorted(glob.glob(os.path.join(EXAMPLES, "*.*"))):
+            stem = os.path.splitext(os.path.basename(path))[0]
+            with self.subTest(example=stem):
+                self.open_page()
+                self.load(path)
+                self.assertEqual(self.errors(), [])
+                cells = self.assert_table(Assay.load(path).default_cut(), stem)
+                self.assertGreater(cells, 0)
+                expected_csv = Assay.load(path).default_cut().to_csv()
+                self.assertEqual(self.driver.execute_script("return QiraPage.tableCsv()"), expected_csv, stem)
+                self.driver.save_screenshot(os.path.join(BUILD, stem + ".png"))
+
+    # ---- blends ----
+    BLENDS = (  # (files, shares, basis), the two blends of the assay fixture
+        (("diesel-d86.json", "gasoil-d2887.csv"), (0.3, 0.7), "volume"),
+        (("crude-tbp.json", "vgo-d1160.json"), (0.5, 0.5), "mass"),
+    )
+
+    def test_blends_agree_with_the_command(self):
+        for files, shares, basis in self.BLENDS:
+            with self.subTest(blend=files, basis=basis):
+                self.open_page()
+                paths = [os.path.join(EXAMPLES, f) for f in files]
+                self.load(*paths)
+                for box, share in zip(self.driver.find_elements(By.CSS_SELECTOR, "#stream-list input.share"), shares):
+                    box.send_keys(str(share))
+                Select(self.driver.find_element(By.ID, "blend-basis")).select_by_visible_text(basis)
+                self.driver.find_element(By.ID, "blend-button").click()
+                self.wait.until(lambda d: len(d.execute_script("return QiraPage.streams()")) == 3
+                                or d.find_elements(By.CSS_SELECTOR, "#messages p.error"))
+                self.assertEqual(self.errors(), [])
+                mix = blend([(Assay.load(p), s) for p, s in zip(paths, shares)], basis=basis)
+                self.assert_table(mix.cut(count=10), "blend of " + " + ".join(files))
+                stem = "blend-" + "-".join(os.path.splitext(f)[0] for f in files)
+                self.driver.save_screenshot(os.path.join(BUILD, stem + ".png"))
+
+    # ---- bad files: the command's message, no table ----
+    BAD_FILES = (  # (file name, text, why it is refused)
+        ("typo.json", {"name": "typo", "standard": "D86", "temperature_unit": "C", "yield_unit": "percent",
+                       "curve": [[0, 180], [50, 270], [100, 360]], "sg": 0.845,
+                       "viscosity": [[40, 3.0], [100, 1.2]]}, "a key misspelt"),
+        ("descending.json", {"name": "descending", "standard": "D86", "temperature_unit": "C",
+                             "yield_unit": "percent", "curve": [[0, 180], [50, 170], [100, 360]],
+                             "sg": 0.845}, "temperatures that fall"),
+        ("percent.csv", "name,fractions as percent\nstandard,D86\ntemperature_unit,C\nyield_unit,percent\n"
+                        "sg,0.845\ncurve,0,180\ncurve,0.5,270\ncurve,1,360\n", "yields in fractions, said percent"),
+    )
+
+    def test_bad_files_show_the_commands_message_and_no_table(self):
+        with tempfile.TemporaryDirectory() as folder:
+            for name, content, why in self.BAD_FILES:
+                with self.subTest(file=name, why=why):
+                    path = os.path.join(folder, name)
+                    with open(path, "w") as f:
+                        f.write(content if isinstance(content, str) else json.dumps(content))
+                    expected = command_message(path)
+                    self.open_page()
+                    self.load(os.path.join(EXAMPLES, "diesel-d86.json"))
+                    self.assertTrue(self.rows())
+                    self.load(path)
+                    self.assertEqual(self.errors(), [expected])
+                    beside = self.driver.find_element(By.CSS_SELECTOR, '[data-error-for="assay-file"]')
+                    self.assertEqual(beside.text, expected)
+                    self.assertEqual(self.rows(), [])
+
+    # ---- the form gives what the file gives ----
+    def test_form_matches_the_file(self):
+        self.open_page()
+        d = self.driver
+        d.find_element(By.CSS_SELECTOR, "#curve-form-box summary").click()
+        with open(os.path.join(EXAMPLES, "diesel-d86.json")) as f:
+            data = json.load(f)
+        d.find_element(By.ID, "f-name").clear()
+        d.find_element(By.ID, "f-name").send_keys(data["name"])
+        d.find_element(By.ID, "f-curve").send_keys("\n".join("%s\t%s" % tuple(p) for p in data["curve"]))
+        d.find_element(By.ID, "f-gravity").send_keys(str(data["sg"]))
+        d.find_element(By.ID, "f-visc").send_keys("\n".join("%s %s" % tuple(p) for p in data["viscosities"]))
+        d.find_element(By.ID, "f-add").click()
+        self.wait.until(lambda d: self.rows() or self.errors())
+        self.assertEqual(self.errors(), [])
+        file_assay = Assay.load(os.path.join(EXAMPLES, "diesel-d86.json"))
+        self.assert_table(file_assay.cut(count=10), "diesel typed in")
+
+    # ---- speed ----
+    def test_loads_and_cuts_the_crude_within_a_second(self):
+        start = time.perf_counter()
+        self.open_page()
+        ready_ms = self.driver.execute_script("return QiraPage.timings.engineReady")
+        self.load(os.path.join(EXAMPLES, "crude-tbp.json"))
+        self.wait.until(lambda d: self.rows())
+        wall = time.perf_counter() - start
+        cut_ms = self.driver.execute_script("return QiraPage.timings.lastLoad")
+        print("\npage ready %.0f ms after navigation, crude read, cut and shown in %.0f ms "
+              "(%.2f s with the browser driver's round trips)" % (ready_ms, cut_ms, wall))
+        self.assertLess(ready_ms + cut_ms, 1000.0)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
