@@ -63,6 +63,7 @@ var QiraPage = (function () {
       id: nextId++, name: assay.name, handle: handle, unit: assay.unit,
       yieldUnit: assay.yieldUnit, defaultCuts: assay.defaultCuts,
       standard: assay.input.standard, fileName: assay.fileName, share: "",
+      laboratory: { yields: assay.input.yields, temperatures: assay.input.temperatures },
       properties: E.properties(handle), viscosities: E.viscosities(handle)
     };
     s.sg = guarded(field, function () { return E.streamGravity(handle); });

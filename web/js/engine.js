@@ -325,13 +325,14 @@ var QiraEngine = (function () {
   var loading = null;
   function load() {
     if (!loading) {
-      loading = createQiraEngine().then(function (m) { M = m; bind(); Chart.bind(M); });
+      loading = createQiraEngine().then(function (m) {
+        M = m;
+        bind();
+        if (typeof QiraChartView !== "undefined") QiraChartView.bind(M);
+      });
     }
     return loading;
   }
-
-  // The chart family, bound when the module carries it.
-  var Chart = { bind: function () {} };
 
   return {
     load: load, EngineError: EngineError, COLUMNS: COLUMNS, PROPERTIES: PROPERTIES,
