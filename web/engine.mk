@@ -3,20 +3,23 @@
 # Called by scripts/build-web.sh, which passes SRC_DIRS, OUT and EXPORTS.
 EMCXX ?= em++
 OPT ?= -O2
+THIS := $(firstword $(MAKEFILE_LIST))
 SOURCES := $(foreach d,$(SRC_DIRS),$(wildcard $(d)/*.cpp))
 OBJECTS := $(patsubst %.cpp,$(OUT)/obj/%.o,$(SOURCES))
-CXXFLAGS := -std=c++17 $(OPT) -DQIRA_BUILDING_LIBRARY -Iinclude -I. -Wall -Wextra
+# -fexceptions: the library catches its own exceptions inside every export, which
+# emscripten's default build (catching disabled) would let escape to the page.
+CXXFLAGS := -std=c++17 $(OPT) -fexceptions -DQIRA_BUILDING_LIBRARY -Iinclude -I. -Wall -Wextra
 # The page calls the C exports by name (cwrap); numbers cross as doubles, pointers as
 # offsets into the module's heap, text through the caller-owned buffers of the interface.
-LDFLAGS := $(OPT) -sSINGLE_FILE=1 -sMODULARIZE=1 -sEXPORT_NAME=createQiraEngine \
+LDFLAGS := $(OPT) -fexceptions -sSINGLE_FILE=1 -sMODULARIZE=1 -sEXPORT_NAME=createQiraEngine \
   -sALLOW_MEMORY_GROWTH=1 -sENVIRONMENT=web,node \
   -sEXPORTED_RUNTIME_METHODS=cwrap,UTF8ToString,stringToUTF8,lengthBytesUTF8,getValue,setValue \
   -sEXPORTED_FUNCTIONS=_malloc,_free,$(EXPORTS)
 
-$(OUT)/qira-engine.js: $(OBJECTS) $(OUT)/exports.stamp
+$(OUT)/qira-engine.js: $(OBJECTS) $(OUT)/exports.stamp $(THIS)
 	$(EMCXX) $(OBJECTS) $(LDFLAGS) -o $@
 
-$(OUT)/obj/%.o: %.cpp
+$(OUT)/obj/%.o: %.cpp $(THIS)
 	@mkdir -p $(dir $@)
 	$(EMCXX) $(CXXFLAGS) -MMD -MP -c $< -o $@
 

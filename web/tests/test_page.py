@@ -186,7 +186,9 @@ class PageTest(unittest.TestCase):
             data = json.load(f)
         d.find_element(By.ID, "f-name").clear()
         d.find_element(By.ID, "f-name").send_keys(data["name"])
-        d.find_element(By.ID, "f-curve").send_keys("\n".join("%s\t%s" % tuple(p) for p in data["curve"]))
+        # as pasted from two spreadsheet columns (typing a tab would move the focus)
+        d.execute_script("arguments[0].value = arguments[1]", d.find_element(By.ID, "f-curve"),
+                         "\n".join("%s\t%s" % tuple(p) for p in data["curve"]))
         d.find_element(By.ID, "f-gravity").send_keys(str(data["sg"]))
         d.find_element(By.ID, "f-visc").send_keys("\n".join("%s %s" % tuple(p) for p in data["viscosities"]))
         d.find_element(By.ID, "f-add").click()
