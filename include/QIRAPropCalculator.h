@@ -41,6 +41,7 @@
 #include "QIRAEstimates.h"
 #include "QIRASolvers.h"
 #include "QIRACriticalProps.h"
+#include "QIRAChart.h"
 #include "ViscHandler.h"
 
 #endif /* QIRA_PROPCALCULATOR_H */

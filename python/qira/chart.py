@@ -1,165 +1,152 @@
-"""An SVG chart of an assay's cut table (standard library only): the laboratory and TBP
-curves with the cut staircase, and the pseudo-components' Walther (ASTM D341) lines with
-the measured bulk viscosities. Temperatures are drawn in degrees C."""
-import math
-from xml.sax.saxutils import escape
+"""The SVG chart of an assay's cut table, drawn by the library's chart builder
+(QiraChart_*): the laboratory readings, the TBP curve (dashed where extrapolated beyond the
+readings) and the cut staircase with its boundaries, names and light ends; the
+pseudo-components' Walther (ASTM D341) lines with the bulk viscosity points; a caption
+naming the methods.
 
-from .assay import walther as _walther
+    svg(table, title=None) -> str      the SVG document
+    write(table, path, title=None)     the document written to path
+"""
+import ctypes
 
-W, H = 1100, 520
-PANEL_W, PANEL_H = 440, 360
-LEFT1, LEFT2, TOP = 80, 620, 90
-COLOURS = ("#1f77b4", "#ff7f0e", "#2ca02c", "#d62728", "#9467bd", "#8c564b", "#e377c2",
-           "#7f7f7f", "#bcbd22", "#17becf")
+from ._core import library
 
+_OK, _TOO_SMALL = 0, -2
+_LINE, _POINTS = 0, 1
+_T38, _T100 = 311.15, 373.15
 
-def _nice_ticks(lo, hi, count=6):
-    span = hi - lo if hi > lo else 1.0
-    raw_step = span / count
-    mag = 10 ** math.floor(math.log10(raw_step))
-    step = min((m * mag for m in (1, 2, 5, 10) if m * mag >= raw_step), default=10 * mag)
-    first = math.ceil(lo / step) * step
-    ticks, t = [], first
-    while t <= hi + 1e-9 * span:
-        ticks.append(round(t, 10))
-        t += step
-    return ticks
+_CONVERSION = {"D86": "TBP from D86 by API 3A1.1",
+               "D2887": "TBP from D2887 by API 3A3.1",
+               "D1160": "TBP from D1160 by the D1160 conversion (IBP to 50 %, the rest as TBP)",
+               "TBP": "TBP as given"}
+_CRITICAL = {"riazi-daubert": "Riazi and Daubert (1980)", "kesler-lee": "Kesler and Lee (1976)",
+             "twu": "Twu (1984)"}
 
 
-class _Panel:
-    def __init__(self, left, xlo, xhi, ylo, yhi):
-        self.left, self.xlo, self.xhi, self.ylo, self.yhi = left, xlo, xhi, ylo, yhi
+class _Builder:
+    """A QiraChart builder, freed on leaving the with-block."""
 
-    def x(self, v):
-        return self.left + (v - self.xlo) / (self.xhi - self.xlo) * PANEL_W
+    def __init__(self):
+        self.lib = library()
+        self.handle = self.lib.QiraChart_Create()
+        if not self.handle:
+            raise MemoryError("QiraChart_Create: out of memory")
 
-    def y(self, v):
-        return TOP + PANEL_H - (v - self.ylo) / (self.yhi - self.ylo) * PANEL_H
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.lib.QiraChart_Free(self.handle)
+
+    def _text(self, function):
+        needed = ctypes.c_int(0)
+        function(self.handle, None, 0, ctypes.byref(needed))
+        buffer = ctypes.create_string_buffer(max(needed.value, 1))
+        rc = function(self.handle, buffer, len(buffer), ctypes.byref(needed))
+        if rc != _OK:
+            raise RuntimeError("chart: the library could not return its text (code %d)" % rc)
+        return buffer.value.decode("utf-8", "replace")
+
+    def __call__(self, name, *args):
+        rc = getattr(self.lib, name)(self.handle, *args)
+        if rc != _OK:
+            raise ValueError("%s: %s" % (name, self._text(self.lib.QiraChart_LastError)))
+
+    def render(self):
+        return self._text(self.lib.QiraChart_Render)
 
 
-def _text(x, y, s, size=12, anchor="middle", extra=""):
-    return ('<text x="%.1f" y="%.1f" font-size="%d" text-anchor="%s" '
-            'font-family="DejaVu Sans, sans-serif"%s>%s</text>' % (x, y, size, anchor, extra, escape(s)))
+def _doubles(values):
+    values = [float(v) for v in values]
+    return (ctypes.c_double * max(len(values), 1))(*values)
 
 
-def _line(points, colour, width=1.5, dash=None):
-    d = " ".join("%.1f,%.1f" % p for p in points)
-    return ('<polyline points="%s" fill="none" stroke="%s" stroke-width="%.1f"%s/>'
-            % (d, colour, width, ' stroke-dasharray="%s"' % dash if dash else ""))
+def _utf8(text):
+    return str(text).encode("utf-8")
 
 
-def _frame(p, xticks, yticks, xlabel, ylabel, xfmt, yfmt):
-    out = ['<rect x="%d" y="%d" width="%d" height="%d" fill="white" stroke="black"/>'
-           % (p.left, TOP, PANEL_W, PANEL_H)]
-    for t, v in xticks:
-        x = p.x(t)
-        out.append('<line x1="%.1f" y1="%d" x2="%.1f" y2="%d" stroke="#ddd"/>' % (x, TOP, x, TOP + PANEL_H))
-        out.append(_text(x, TOP + PANEL_H + 16, xfmt(v), 11))
-    for t, v in yticks:
-        y = p.y(t)
-        out.append('<line x1="%d" y1="%.1f" x2="%d" y2="%.1f" stroke="#ddd"/>' % (p.left, y, p.left + PANEL_W, y))
-        out.append(_text(p.left - 6, y + 4, yfmt(v), 11, "end"))
-    out.append(_text(p.left + PANEL_W / 2, TOP + PANEL_H + 36, xlabel, 13))
-    out.append(_text(p.left - 52, TOP + PANEL_H / 2, ylabel, 13, "middle",
-                     ' transform="rotate(-90 %.1f %.1f)"' % (p.left - 52, TOP + PANEL_H / 2)))
-    return out
+def _curve(build, label, fractions, kelvin, extrapolated=None, style=_LINE):
+    flags = None
+    if extrapolated is not None:
+        flags = (ctypes.c_bool * len(extrapolated))(*extrapolated)
+    build("QiraChart_AddCurve", _utf8(label), len(fractions), _doubles(fractions),
+          _doubles(kelvin), flags, style)
+
+
+def _beyond(fractions, lo, hi):
+    """Flags of the points outside the readings' yield range [lo, hi]."""
+    return [f < lo - 1e-9 or f > hi + 1e-9 for f in fractions]
+
+
+def _add_curves(build, assay):
+    blended = getattr(assay, "streams", None)
+    if blended:
+        for label, (y, t) in (("TBP (blended)", assay.tbp), ("D86 (blended)", assay.d86),
+                              ("D2887 (blended)", assay.d2887)):
+            _curve(build, label, y, t)
+        return
+    lo, hi = min(assay.yields), max(assay.yields)
+    _curve(build, "laboratory %s readings" % assay.standard, assay.yields, assay.temperatures,
+           style=_POINTS)
+    if assay.standard != "TBP":
+        y, t = assay.tbp
+        _curve(build, "TBP (%s)" % _CONVERSION[assay.standard].split(" by ")[-1], y, t,
+               _beyond(y, lo, hi))
+
+
+def _add_staircase(build, table):
+    records = table.records
+    light = [r for r in records if r["t_low"] == r["t_high"]]
+    cuts = [r for r in records if r["t_low"] != r["t_high"]]
+    for r in light:
+        build("QiraChart_AddLightEnd", _utf8(r["cut"]), r["nbp"], r["volume_fraction"])
+    if cuts:
+        names = (ctypes.c_char_p * len(cuts))(*[_utf8(r["cut"]) for r in cuts])
+        build("QiraChart_SetCuts", len(cuts), _doubles([cuts[0]["t_low"]] + [r["t_high"] for r in cuts]),
+              _doubles([r["nbp"] for r in cuts]), _doubles([r["volume_fraction"] for r in cuts]),
+              names)
+    for r in cuts:
+        if r["visc38"] and r["visc100"]:
+            build("QiraChart_AddViscosityLine", _utf8("%.0f °C" % (r["nbp"] - 273.15)),
+                  r["visc38"], r["visc100"])
+    for p in table.viscosity_fit or ():
+        build("QiraChart_AddViscosityPoint", p.temperature, p.measured, bool(p.given))
+
+
+def caption(table):
+    """The methods behind the chart, one sentence each."""
+    a = table.assay
+    blended = getattr(a, "streams", None)
+    if blended:
+        first = ("Curves of the blend by the library's TBP, D86 and D2887 blends of the mixed "
+                 "cut fractions.")
+    elif a.standard == "TBP":
+        first = "TBP readings as given."
+    else:
+        first = "%s; dashed: beyond the laboratory readings." % _CONVERSION[a.standard]
+    return (first + " Cuts: volume fractions by the library's laboratory-curve cutter "
+            "between the boundaries, mid-cut NBP at the middle of each cut's volume; SG from "
+            "one Watson K (%.3f) fitted to the bulk SG; critical constants by %s. Viscosity: "
+            "each pseudo-component's values at 38 and 100 °C from the viscosity handler fitted "
+            "to the bulk points, drawn as a straight line on ASTM D341 (Walther) paper."
+            % (table.watson_k, _CRITICAL.get(a.method, a.method)))
 
 
 def svg(table, title=None):
     """The SVG text of the chart of a CutTable."""
     a = table.assay
-    recs = table.records
-    out = ['<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" viewBox="0 0 %d %d">'
-           % (W, H, W, H), '<rect width="100%" height="100%" fill="white"/>']
-    head = title or "%s: %s curve, SG %.4f, Watson K %.3f" % (a.name, a.standard, table.sg,
-                                                               table.watson_k)
-    out.append(_text(W / 2, 30, head, 18, extra=' font-weight="bold"'))
-    out.append(_text(W / 2, 52, "%d pseudo-components; cut table as printed" % len(recs), 12))
-
-    # ---- distillation panel ----
-    light = sum(r["volume_fraction"] for r in recs if r["t_low"] == r["t_high"])
-    rest = 1.0 - light
-    lab_y = [light + rest * y for y in a.yields]
-    lab_t = [t - 273.15 for t in a.temperatures]
-    ty, tt = a.tbp
-    tbp_y = [light + rest * y for y in ty]
-    tbp_t = [t - 273.15 for t in tt]
-    temps = lab_t + tbp_t + [r["t_low"] - 273.15 for r in recs] + [r["t_high"] - 273.15 for r in recs]
-    lo, hi = min(temps), max(temps)
-    pad = 0.05 * (hi - lo)
-    p = _Panel(LEFT1, 0.0, 100.0, lo - pad, hi + pad)
-    out += _frame(p, [(t, t) for t in range(0, 101, 20)],
-                  [(t, t) for t in _nice_ticks(lo - pad, hi + pad)],
-                  "volume distilled, %", "temperature, °C", lambda v: "%g" % v, lambda v: "%g" % v)
-    cum, stair = 0.0, []
-    for r in recs:
-        t = r["nbp"] - 273.15
-        stair += [(p.x(100 * cum), p.y(t)), (p.x(100 * (cum + r["volume_fraction"])), p.y(t))]
-        cum += r["volume_fraction"]
-    out.append(_line(stair, "#2ca02c", 2.0))
-    out.append(_line([(p.x(100 * y), p.y(t)) for y, t in zip(tbp_y, tbp_t)], "#d62728", 2.0))
-    if a.standard != "TBP":
-        out.append(_line([(p.x(100 * y), p.y(t)) for y, t in zip(lab_y, lab_t)], "#1f77b4", 1.5, "5,3"))
-    for y, t in zip(lab_y, lab_t):
-        out.append('<circle cx="%.1f" cy="%.1f" r="3.5" fill="#1f77b4"/>' % (p.x(100 * y), p.y(t)))
-    legend = [("#1f77b4", "laboratory %s (points)" % a.standard), ("#d62728", "TBP curve"),
-              ("#2ca02c", "cuts: mid-cut NBP")]
-    for i, (c, s) in enumerate(legend):
-        yy = TOP + 16 + 16 * i
-        out.append(_line([(p.left + 10, yy - 4), (p.left + 34, yy - 4)], c, 2.5))
-        out.append(_text(p.left + 40, yy, s, 11, "start"))
-
-    # ---- Walther panel ----
-    v_lo_c, v_hi_c = 20.0, 150.0
-    pts = [(r, r["visc38"], r["visc100"]) for r in recs if r["visc38"] and r["visc100"]]
-    fit = table.viscosity_fit or []
-    nus = [v for _, a38, a100 in pts for v in (a38, a100)] + [f.measured for f in fit]
-    if nus:
-        def at(n38, n100, t_c):
-            x1, x2 = math.log10(311.15), math.log10(373.15)
-            w1, w2 = _walther(n38), _walther(n100)
-            return w1 + (w2 - w1) * (math.log10(t_c + 273.15) - x1) / (x2 - x1)
-        ws = [at(a38, a100, t) for _, a38, a100 in pts for t in (v_lo_c, v_hi_c)]
-        ws += [_walther(f.measured) for f in fit]
-        wlo, whi = min(ws), max(ws)
-        nu_ticks = [v for v in (0.3, 0.5, 0.7, 1, 1.5, 2, 3, 5, 10, 20, 50, 100, 200, 500, 1000,
-                                2000, 5000, 1e4, 1e5) if v > 0]
-        nu_ticks = [v for v in nu_ticks if wlo - 0.02 <= _walther(v) <= whi + 0.02] or nu_ticks[:2]
-        wlo = min(wlo, _walther(nu_ticks[0]))
-        whi = max(whi, _walther(nu_ticks[-1]))
-        q = _Panel(LEFT2, math.log10(v_lo_c + 273.15), math.log10(v_hi_c + 273.15),
-                   wlo - 0.01, whi + 0.01)
-        shown = []
-        for v in nu_ticks:   # keep ticks at least 14 px apart
-            if not shown or abs(q.y(_walther(v)) - q.y(_walther(shown[-1]))) >= 14:
-                shown.append(v)
-        out += _frame(q, [(math.log10(t + 273.15), t) for t in (20, 40, 60, 80, 100, 120, 150)],
-                      [(_walther(v), v) for v in shown],
-                      "temperature, °C (ASTM D341 scale)", "kinematic viscosity, cSt",
-                      lambda v: "%g" % v, lambda v: "%g" % v)
-        for i, (r, a38, a100) in enumerate(pts):
-            c = COLOURS[i % len(COLOURS)]
-            out.append(_line([(q.x(math.log10(t + 273.15)), q.y(at(a38, a100, t)))
-                              for t in (v_lo_c, v_hi_c)], c, 1.3))
-            out.append(_text(q.x(q.xhi) + 4, q.y(at(a38, a100, v_hi_c)) + 4,
-                             "%.0f °C" % (r["nbp"] - 273.15), 9, "start", ' fill="%s"' % c))
-        for f in fit:
-            cx, cy = q.x(math.log10(f.temperature)), q.y(_walther(f.measured))
-            if f.given:
-                out.append('<rect x="%.1f" y="%.1f" width="9" height="9" fill="black"/>' % (cx - 4.5, cy - 4.5))
-            else:
-                out.append('<rect x="%.1f" y="%.1f" width="9" height="9" fill="none" stroke="black"/>'
-                           % (cx - 4.5, cy - 4.5))
-        out.append(_text(q.left + 10, TOP + 16, "lines: pseudo-components (NBP at right end)", 11, "start"))
-        out.append('<rect x="%d" y="%d" width="9" height="9" fill="black"/>' % (q.left + 10, TOP + 26))
-        out.append(_text(q.left + 24, TOP + 35, "measured bulk viscosity (hollow: synthesized)", 11, "start"))
-    else:
-        out.append(_text(LEFT2 + PANEL_W / 2, TOP + PANEL_H / 2, "no viscosities", 14))
-    out.append("</svg>")
-    return "\n".join(out)
+    head = title or "%s: %s curve, SG %.4f, Watson K %.3f, %d pseudo-components" % (
+        a.name, a.standard, table.sg, table.watson_k, len(table.records))
+    with _Builder() as build:
+        build("QiraChart_SetText", _utf8(head), _utf8(caption(table)))
+        _add_curves(build, a)
+        _add_staircase(build, table)
+        return build.render()
 
 
 def write(table, path, title=None):
-    with open(path, "w") as f:
-        f.write(svg(table, title))
+    """Writes the chart's SVG to `path` (UTF-8) and returns the path."""
+    text = svg(table, title)
+    with open(path, "w", encoding="utf-8") as f:
+        f.write(text)
     return path
