@@ -64,6 +64,7 @@ var QiraPage = (function () {
       yieldUnit: assay.yieldUnit, defaultCuts: assay.defaultCuts,
       standard: assay.input.standard, fileName: assay.fileName, share: "",
       laboratory: { yields: assay.input.yields, temperatures: assay.input.temperatures },
+      method: assay.input.method,
       properties: E.properties(handle), viscosities: E.viscosities(handle)
     };
     s.sg = guarded(field, function () { return E.streamGravity(handle); });

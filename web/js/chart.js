@@ -32,51 +32,90 @@ var QiraChartView = (function () {
     if (status !== OK) throw new Error(text(h, c.LastError));
   }
 
-  var CONVERSION = { D86: "API 3A1.1", D2887: "API 3A3.1", D1160: "D1160 conversion" };
+  // The same drawing as the qira command's chart, so that both give one SVG document.
+  var CONVERSION = { D86: "TBP from D86 by API 3A1.1", D2887: "TBP from D2887 by API 3A3.1",
+                     D1160: "TBP from D1160 by the D1160 conversion (IBP to 50 %, the rest as TBP)",
+                     TBP: "TBP as given" };
+  var CRITICAL = { "riazi-daubert": "Riazi and Daubert (1980)", "kesler-lee": "Kesler and Lee (1976)",
+                   "twu": "Twu (1984)" };
 
-  // The chart's inputs from a stream and its table: laboratory points, the TBP curve
-  // (dashed beyond the laboratory readings), the cut staircase with the light ends, the
-  // cuts' Walther lines and the bulk viscosity points.
-  function draw(h, stream, table, M, s) {
-    var lab = stream.laboratory;
-    var tbp = E.curve(stream.handle, "TBP");
-    var title = stream.name + ": " + stream.standard + " curve, SG " + table.bulk.sg.toFixed(4) +
-      ", Watson K " + table.bulk.watson_k.toFixed(3);
-    var caption = (stream.standard === "TBP" ? "TBP curve as given" : "TBP from the " + stream.standard +
-      " curve by " + CONVERSION[stream.standard]) + "; cut fractions on the probability scale; SG by one " +
-      "Watson K; MW from SG and K; viscosities at 38 and 100 C from the viscosity handler" +
-      (table.fit.length ? " fitted to the bulk viscosities" : " (Twu estimates)") + ", drawn on ASTM D341 axes.";
-    check(h, c.SetText(h, title, caption));
-    if (lab) {
-      check(h, c.AddCurve(h, "laboratory " + stream.standard, lab.yields.length, s.doubles(lab.yields),
-                          s.doubles(lab.temperatures), 0, POINTS));
+  function caption(stream, table) {
+    var first;
+    if (stream.shares) {
+      first = "Curves of the blend by the library's TBP, D86 and D2887 blends of the mixed cut fractions.";
+    } else if (stream.standard === "TBP") {
+      first = "TBP readings as given.";
+    } else {
+      first = CONVERSION[stream.standard] + "; dashed: beyond the laboratory readings.";
     }
-    var lo = lab ? lab.yields[0] : 0, hi = lab ? lab.yields[lab.yields.length - 1] : 1;
-    var flags = s.alloc(tbp.yields.length);
-    tbp.yields.forEach(function (y, i) { M.setValue(flags + i, (y < lo - 1e-9 || y > hi + 1e-9) ? 1 : 0, "i8"); });
-    check(h, c.AddCurve(h, "TBP", tbp.yields.length, s.doubles(tbp.yields), s.doubles(tbp.temperatures),
-                        flags, LINE));
-    var cuts = [], cols = table.columns;
-    table.names.forEach(function (name, r) {
-      if (table.lightEnd[r]) check(h, c.AddLightEnd(h, name, cols.nbp[r], cols.volume_fraction[r]));
-      else cuts.push(r);
+    var method = stream.method || "riazi-daubert";
+    return first + " Cuts: volume fractions by the library's laboratory-curve cutter " +
+      "between the boundaries, mid-cut NBP at the middle of each cut's volume; SG from " +
+      "one Watson K (" + table.bulk.watson_k.toFixed(3) + ") fitted to the bulk SG; critical constants by " +
+      (CRITICAL[method] || method) + ". Viscosity: each pseudo-component's values at 38 and 100 °C " +
+      "from the viscosity handler fitted to the bulk points, drawn as a straight line on ASTM " +
+      "D341 (Walther) paper.";
+  }
+
+  function addCurve(h, s, M, label, curve, extrapolated, style) {
+    var flags = 0;
+    if (extrapolated) {
+      flags = s.alloc(extrapolated.length);
+      extrapolated.forEach(function (x, i) { M.setValue(flags + i, x ? 1 : 0, "i8"); });
+    }
+    check(h, c.AddCurve(h, label, curve.yields.length, s.doubles(curve.yields),
+                        s.doubles(curve.temperatures), flags, style));
+  }
+
+  // The laboratory readings and the TBP curve, dashed beyond the readings (a blend: its
+  // blended TBP, D86 and D2887 curves).
+  function addCurves(h, s, M, stream) {
+    if (stream.shares) {
+      ["TBP", "D86", "D2887"].forEach(function (std) {
+        addCurve(h, s, M, std + " (blended)", E.curve(stream.handle, std), null, LINE);
+      });
+      return;
+    }
+    var lab = stream.laboratory;
+    var lo = Math.min.apply(null, lab.yields), hi = Math.max.apply(null, lab.yields);
+    addCurve(h, s, M, "laboratory " + stream.standard + " readings", lab, null, POINTS);
+    if (stream.standard !== "TBP") {
+      var tbp = E.curve(stream.handle, "TBP");
+      var by = CONVERSION[stream.standard].split(" by ");
+      addCurve(h, s, M, "TBP (" + by[by.length - 1] + ")", tbp,
+               tbp.yields.map(function (y) { return y < lo - 1e-9 || y > hi + 1e-9; }), LINE);
+    }
+  }
+
+  // The light ends, the cut staircase, the cuts' Walther lines and the bulk points.
+  function addStaircase(h, s, table) {
+    var cols = table.columns, light = [], cuts = [];
+    table.names.forEach(function (name, r) { (cols.t_low[r] === cols.t_high[r] ? light : cuts).push(r); });
+    light.forEach(function (r) {
+      check(h, c.AddLightEnd(h, table.names[r], cols.nbp[r], cols.volume_fraction[r]));
     });
     if (cuts.length) {
-      var bounds = cuts.map(function (r) { return cols.t_low[r]; });
-      bounds.push(cols.t_high[cuts[cuts.length - 1]]);
-      var names = s.pointers(cuts.map(function (r) { return s.text(table.names[r]); }));
-      check(h, c.SetCuts(h, cuts.length, s.doubles(bounds), s.doubles(cuts.map(function (r) { return cols.nbp[r]; })),
-                         s.doubles(cuts.map(function (r) { return cols.volume_fraction[r]; })), names));
+      var pick = function (col) { return cuts.map(function (r) { return cols[col][r]; }); };
+      check(h, c.SetCuts(h, cuts.length, s.doubles([cols.t_low[cuts[0]]].concat(pick("t_high"))),
+                         s.doubles(pick("nbp")), s.doubles(pick("volume_fraction")),
+                         s.pointers(cuts.map(function (r) { return s.text(table.names[r]); }))));
     }
     cuts.forEach(function (r) {
-      var v38 = cols.visc38[r], v100 = cols.visc100[r];
-      if (v38 !== null && v100 !== null && v100 > 0 && v100 <= v38) {
-        check(h, c.AddViscosityLine(h, (cols.nbp[r] - 273.15).toFixed(0) + " C", v38, v100));
+      if (cols.visc38[r] && cols.visc100[r]) {
+        check(h, c.AddViscosityLine(h, (cols.nbp[r] - 273.15).toFixed(0) + " °C", cols.visc38[r], cols.visc100[r]));
       }
     });
     table.fit.forEach(function (p) {
       check(h, c.AddViscosityPoint(h, p.temperature, p.measured, p.given ? 1 : 0));
     });
+  }
+
+  function draw(h, stream, table, M, s) {
+    var title = stream.name + ": " + stream.standard + " curve, SG " + table.bulk.sg.toFixed(4) +
+      ", Watson K " + table.bulk.watson_k.toFixed(3) + ", " + table.names.length + " pseudo-components";
+    check(h, c.SetText(h, title, caption(stream, table)));
+    addCurves(h, s, M, stream);
+    addStaircase(h, s, table);
   }
 
   // The SVG text of the chart, or "" when this build has no chart family.

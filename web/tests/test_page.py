@@ -27,7 +27,8 @@ PAGE = "file://" + os.path.join(BUILD, "index.html")
 EXAMPLES = os.path.join(ROOT, "examples", "assays")
 sys.path.insert(0, os.path.join(ROOT, "python"))
 
-from qira.assay import Assay, blend  # noqa: E402  (the package of this checkout)
+from qira import chart  # noqa: E402  (the package of this checkout)
+from qira.assay import Assay, blend  # noqa: E402
 
 REL = 1e-9
 CHROMIUM_FLAGS = ("--headless", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
@@ -118,10 +119,11 @@ class PageTest(unittest.TestCase):
                 self.open_page()
                 self.load(path)
                 self.assertEqual(self.errors(), [])
-                cells = self.assert_table(Assay.load(path).default_cut(), stem)
-                self.assertGreater(cells, 0)
-                expected_csv = Assay.load(path).default_cut().to_csv()
-                self.assertEqual(self.driver.execute_script("return QiraPage.tableCsv()"), expected_csv, stem)
+                table = Assay.load(path).default_cut()
+                self.assertGreater(self.assert_table(table, stem), 0)
+                # the downloads: the command's CSV and chart, to the byte
+                self.assertEqual(self.driver.execute_script("return QiraPage.tableCsv()"), table.to_csv(), stem)
+                self.assertEqual(self.driver.execute_script("return QiraPage.svg()"), chart.svg(table), stem)
                 self.driver.save_screenshot(os.path.join(BUILD, stem + ".png"))
 
     # ---- blends ----
@@ -144,7 +146,9 @@ class PageTest(unittest.TestCase):
                                 or d.find_elements(By.CSS_SELECTOR, "#messages p.error"))
                 self.assertEqual(self.errors(), [])
                 mix = blend([(Assay.load(p), s) for p, s in zip(paths, shares)], basis=basis)
-                self.assert_table(mix.cut(count=10), "blend of " + " + ".join(files))
+                table = mix.cut(count=10)
+                self.assert_table(table, "blend of " + " + ".join(files))
+                self.assertEqual(self.driver.execute_script("return QiraPage.svg()"), chart.svg(table))
                 stem = "blend-" + "-".join(os.path.splitext(f)[0] for f in files)
                 self.driver.save_screenshot(os.path.join(BUILD, stem + ".png"))
 
