@@ -24,7 +24,7 @@ var QiraChartView = (function () {
   }
 
   function text(h, fn) {
-    var r = E.readText(function (buf, size, needed) { return fn(h, buf, size, needed); });
+    var r = E.readText(function (buf, size, needed) { return fn(h, buf, size, needed); }, BUFFER_TOO_SMALL);
     return r.status === OK ? r.text : "";
   }
 

@@ -102,11 +102,14 @@ var QiraEngine = (function () {
   }
 
   // Text from a (buffer, size, needed) call: asks for the size first, then reads.
-  function readText(call) {
+  // tooSmall: the family's status for a short buffer (the assay family's by default).
+  function readText(call, tooSmall) {
     return withScratch(function (s) {
       var needed = s.alloc(4);
       var status = call(0, 0, needed);
-      if (status !== OK && status !== BUFFER_TOO_SMALL) return { status: status, text: "" };
+      if (status !== OK && status !== (tooSmall === undefined ? BUFFER_TOO_SMALL : tooSmall)) {
+        return { status: status, text: "" };
+      }
       var size = M.getValue(needed, "i32");
       var buf = s.alloc(size);
       status = call(buf, size, needed);
