@@ -13,7 +13,7 @@ CXXFLAGS := -std=c++17 $(OPT) -fexceptions -DQIRA_BUILDING_LIBRARY -Iinclude -I.
 # offsets into the module's heap, text through the caller-owned buffers of the interface.
 LDFLAGS := $(OPT) -fexceptions -sSINGLE_FILE=1 -sMODULARIZE=1 -sEXPORT_NAME=createQiraEngine \
   -sALLOW_MEMORY_GROWTH=1 -sENVIRONMENT=web,node \
-  -sEXPORTED_RUNTIME_METHODS=cwrap,UTF8ToString,stringToUTF8,lengthBytesUTF8,getValue,setValue \
+  -sEXPORTED_RUNTIME_METHODS=ccall,cwrap,UTF8ToString,stringToUTF8,lengthBytesUTF8,getValue,setValue \
   -sEXPORTED_FUNCTIONS=_malloc,_free,$(EXPORTS)
 
 $(OUT)/qira-engine.js: $(OBJECTS) $(OUT)/exports.stamp $(THIS)

@@ -317,6 +317,24 @@ var QiraEngine = (function () {
     return h;
   }
 
+  // Cetane index by ASTM D4737 from the D86 10, 50 and 90 % points (read on the stream's
+  // D86 curve) and the density at 15 C taken as SG times water at 60 F (999.016 kg/m3);
+  // null outside the method's reach.
+  function cetaneIndex(h, sg) {
+    var d86 = curve(h, "D86");
+    return withScratch(function (s) {
+      var out = s.alloc(24);
+      var ok = M.ccall("Blend_GetTBPFromYield", "number", ["number", "number", "number", "number", "number", "number"],
+                       [s.doubles(d86.temperatures), s.doubles(d86.yields), d86.yields.length, out,
+                        s.doubles([0.1, 0.5, 0.9]), 3]);
+      if (!ok) return null;
+      var t = readDoubles(out, 3);
+      var ci = M.ccall("Blend_CetaneIndexD4737", "number", ["number", "number", "number", "number"],
+                       [sg * 999.016 / 1000.0, t[0], t[1], t[2]]);
+      return ci === MISSING || !isFinite(ci) ? null : ci;
+    });
+  }
+
   function blendShares(h) {
     var a = readArrays(h, ["d", "d"], function (cap, p, count) {
       return c.BlendShares(h, cap, p[0], p[1], count);
@@ -341,7 +359,7 @@ var QiraEngine = (function () {
     load: load, EngineError: EngineError, COLUMNS: COLUMNS, PROPERTIES: PROPERTIES,
     MISSING: MISSING, createAssay: createAssay, free: free, curve: curve,
     streamGravity: streamGravity, properties: properties, viscosities: viscosities,
-    cut: cut, table: table, blend: blend, blendShares: blendShares,
+    cut: cut, table: table, blend: blend, blendShares: blendShares, cetaneIndex: cetaneIndex,
     module: function () { return M; }, withScratch: withScratch, readText: readText
   };
 })();

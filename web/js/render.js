@@ -133,6 +133,8 @@ var QiraRender = (function () {
       item("viscosity at " + U.fromKelvin[unit](p[0]).toFixed(1) + " " + U.temperatureLabel[unit],
            U.formatG(p[1], 4) + " cSt");
     });
+    var ci = stream.sg === undefined ? null : QiraEngine.cetaneIndex(stream.handle, stream.sg);
+    item("cetane index (ASTM D4737)", ci === null ? "not available for this stream" : ci.toFixed(1), "cetane_index");
     if (stream.shares) {
       item("blend", stream.shares.map(function (s) {
         return s.name + ": " + (100 * s.volume).toFixed(2) + " % vol, " + (100 * s.mass).toFixed(2) + " % mass";
