@@ -221,6 +221,10 @@ QIRA_API double QiraCrit_CostaldOmegaHT1979(double tb, double tc, double pc) {
           pc > qira::kAtmKpa))
       return kMissing;
     const double tr = tb / tc, pr = qira::kAtmKpa / pc;
+    // An SRK saturation pressure of one atmosphere at tb exists only when pr < tr;
+    // outside, the search meets the liquid and vapour roots merged into one and would
+    // return a number with no meaning.
+    if (!(pr < tr)) return kMissing;
     // The SRK saturation pressure falls as omega rises: a larger omega while one
     // atmosphere lies below it, a smaller one while above.
     const auto belowSaturation = [&](double omega) {

@@ -26,6 +26,7 @@ int main(int argc, char** argv) {
     runCharacterization(lib);
     runViscosity(lib);
     runProperties(lib);
+    runAssay(lib);
     runChart(lib);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "example host: %s\n", e.what());

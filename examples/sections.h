@@ -10,4 +10,5 @@ void runBlends(const QiraLibrary& lib);
 void runCharacterization(const QiraLibrary& lib);
 void runViscosity(const QiraLibrary& lib);
 void runProperties(const QiraLibrary& lib);
+void runAssay(const QiraLibrary& lib);
 void runChart(const QiraLibrary& lib);

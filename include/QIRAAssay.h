@@ -319,6 +319,16 @@ QIRA_API int QiraAssay_Property(const QiraAssay* assay, int property, double* va
 QIRA_API int QiraAssay_Viscosities(const QiraAssay* assay, int capacity,
                                    double* temperatures, double* viscosities, int* count);
 
+/** The stream's light ends (as set, or a blend's mixed ones), in row order.
+ * @param[in] assay the object
+ * @param[in] capacity length of the arrays
+ * @param[out] indices each light end's index in the light-ends table (QiraAssay_LightEnd)
+ * @param[out] fractions their volume fractions of the whole stream
+ * @param[out] count number of light ends (written also when capacity is short)
+ * @return QIRA_ASSAY_OK; _NULL_ARGUMENT; _BUFFER_TOO_SMALL. */
+QIRA_API int QiraAssay_LightEnds(const QiraAssay* assay, int capacity, int* indices,
+                                 double* fractions, int* count);
+
 /* ---- Cutting (each replaces the object's cut table on success) ------------------------ */
 
 /** Cuts `count` cuts of equal TBP width between lo and hi.

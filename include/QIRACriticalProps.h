@@ -128,8 +128,10 @@ QIRA_API double QiraCrit_CostaldVolumeHT1979(double tc, double pc, double omega_
  * Formula: solve Psat_SRK(tb; tc, pc, m(omega)) = 101.325 kPa for omega.
  * Validity: hydrocarbons; for n-heptane, n-decane, benzene and toluene the one-point fit
  * lies within 0.005 of the source's tabulated omegaSRK.
- * Domain: tb < tc, pc > 101.325 kPa, omega found in [-0.5, 2.5].
- * Failure: -32767.0 for an argument not finite and positive or outside the domain. */
+ * Domain: tb < tc, pc > 101.325 kPa, 101.325/pc < tb/tc (outside it the SRK equation
+ * reaches one atmosphere at tb for no omega), omega found in [-0.5, 2.5].
+ * Failure: -32767.0 for an argument not finite and positive or outside the domain, e.g.
+ * (tb 300 K, tc 1000 K, pc 102 kPa). */
 QIRA_API double QiraCrit_CostaldOmegaHT1979(double tb, double tc, double pc);
 
 QIRA_C_END

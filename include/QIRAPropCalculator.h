@@ -42,6 +42,7 @@
 #include "QIRASolvers.h"
 #include "QIRACriticalProps.h"
 #include "QIRAChart.h"
+#include "QIRAAssay.h"
 #include "ViscHandler.h"
 
 #endif /* QIRA_PROPCALCULATOR_H */

@@ -96,6 +96,8 @@ TEST(CriticalProperties, BadInputGivesTheMissingMarker) {
       {"omegaSRK Pc below 1 atm", QiraCrit_CostaldOmegaHT1979(500, 600, 100)},
       {"omegaSRK Tb above Tc", QiraCrit_CostaldOmegaHT1979(700, 600, 3000)},
       {"omegaSRK no omega in [-0.5, 2.5]", QiraCrit_CostaldOmegaHT1979(100, 1000, 3000)},
+      {"omegaSRK no solution, 1 atm / Pc above Tb / Tc", QiraCrit_CostaldOmegaHT1979(300, 1000, 102)},
+      {"omegaSRK no solution, heavy cut", QiraCrit_CostaldOmegaHT1979(162.51, 730.54, 132.30)},
   };
   for (const auto& r : rows) EXPECT_EQ(r.got, kMiss) << r.what;
 }

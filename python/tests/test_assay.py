@@ -3,6 +3,7 @@ a blend against the streams cut and re-blended by hand with the C-mirroring call
 cut table's balances, input refusals and the command's outputs."""
 import contextlib
 import io
+import json
 import math
 import os
 import sys
@@ -10,12 +11,15 @@ import tempfile
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from qira import critical, raw  # noqa: E402
 from qira.assay import Assay, blend  # noqa: E402
 from qira import cli  # noqa: E402
+import assay_snapshot  # noqa: E402
 
 EXAMPLES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "examples", "assays")
+C_EXAMPLE = os.path.join(EXAMPLES, "..", "docs", "assay-c.out")
 FILES = sorted(os.path.join(EXAMPLES, f) for f in os.listdir(EXAMPLES) if f[-4:] in ("json", ".csv"))
 C, R, PSIA = 273.15, 1 / 1.8, 6.894757
 
@@ -217,6 +221,92 @@ class CommandTest(unittest.TestCase):
         for word in ("TBP", "D86", "D2887", "flash_point", "cetane index"):
             self.assertIn(word, text)
         self.assertEqual(self.run_cli(["blend", a + ":0.3", b + ":0.3", "--no-files"])[0], 2)
+
+
+@unittest.skipUnless(critical.available(), "the loaded library lacks the QiraCrit_ family")
+class RegressionTest(unittest.TestCase):
+    def test_results_stay_those_of_the_fixture(self):
+        # Every column, bulk value, note, fit report and blended curve of the example files
+        # and two blends, as the workflow gave them before it moved into the library.
+        with open(assay_snapshot.FIXTURE) as f:
+            want = json.load(f)
+        got = json.loads(json.dumps(assay_snapshot.snapshot()))
+        self.assertEqual(assay_snapshot.differences(got, want, rel=1e-9), [])
+
+    def test_the_c_worked_example_agrees_with_the_package(self):
+        # examples/docs/assay-c.out, printed by a C program on the public header alone
+        # (the docs check runs it): the diesel's 8 cuts and the 30/70 blend by volume.
+        with open(C_EXAMPLE) as f:
+            lines = f.read().splitlines()
+        def numbers(words):
+            out = []
+            for w in words:
+                try:
+                    out.append(float(w))
+                except ValueError:
+                    pass
+            return out
+        printed = {}
+        for line in lines:
+            head, _, rest = line.partition(" ")
+            printed.setdefault(head, []).append(numbers(rest.split()))
+        diesel = example("diesel-d86.json").cut(count=8)
+        cols = {"NBP": "nbp", "vol": "volume_fraction", "SG": "sg", "MW": "mw", "Tc": "tc"}
+        rows = [(label, printed[label][0],
+                 [r[key] for r in diesel.records]) for label, key in cols.items()]
+        mix = blend([(example("diesel-d86.json"), 0.3), (example("gasoil-d2887.csv"), 0.7)])
+        rows += [("TBP", printed["TBP"][0], mix.tbp[1]), ("D86", printed["D86"][0], mix.d86[1]),
+                 ("D2887", printed["D2887"][0], mix.d2887[1]),
+                 ("flash", printed["flash"][0][-1:], [mix.properties["flash_point"]]),
+                 ("Watson K", printed["Watson"][0][-1:], [diesel.watson_k])]
+        for label, got, want in rows:
+            self.assertEqual(len(got), len(want), label)
+            for g, w in zip(got, want):
+                self.assertAlmostEqual(g, w, delta=1e-9 * abs(w), msg=label)
+
+
+def _mistaken(name, change):
+    """An example file with one mistake made in it, written to a temporary file."""
+    with open(os.path.join(EXAMPLES, name)) as f:
+        data = json.load(f)
+    change(data)
+    handle, path = tempfile.mkstemp(suffix=".json")
+    with os.fdopen(handle, "w") as f:
+        json.dump(data, f)
+    return path
+
+
+@unittest.skipUnless(critical.available(), "the loaded library lacks the QiraCrit_ family")
+class PlausibilityTest(unittest.TestCase):
+    def test_the_command_refuses_or_notes_each_mistake(self):
+        def curve(f):
+            return lambda d: d.update(curve=[[y, f(t)] for y, t in d["curve"]])
+
+        def yields(d):
+            d["curve"] = [[y / 100.0, t] for y, t in d["curve"]]
+        diesel = os.path.join(EXAMPLES, "diesel-d86.json")
+        cases = [  # (what, argv, exit status, words printed or refused with; origin)
+            ("D86 in F labelled C, 356..680 'C'", ["cut", _mistaken("diesel-d86.json", curve(lambda t: t * 1.8 + 32))],
+             2, "above 673.15 K", "ASTM D86 scope, about 400 C"),
+            ("D86 in K labelled C", ["cut", _mistaken("diesel-d86.json", curve(lambda t: t + 273.15))],
+             2, "above 673.15 K", "ASTM D86 scope"),
+            ("yields as fractions in a file in percent", ["cut", _mistaken("diesel-d86.json", yields)],
+             2, "spans 0 to 0.01", "a laboratory curve covers at least 0.1"),
+            ("boundaries 473, 523, 573 'C' (kelvin typed as C)", ["cut", diesel, "--temperatures", "473,523,573"],
+             2, "no boundary within", "the whole stream in one cut"),
+            ("Watson K 14 noted", ["cut", _mistaken("diesel-d86.json", lambda d: (d.pop("sg"), d.update(watson_k=14.0)))],
+             0, "note: Watson K 14.000 lies outside", "Watson and Nelson 1933"),
+            ("boundaries beyond the curve noted", ["cut", diesel, "--temperatures", "100,300,450"],
+             0, "note: boundaries", "the end cuts hold the curve's ends"),
+        ]
+        for what, argv, status, words, origin in cases:
+            out, err = io.StringIO(), io.StringIO()
+            with contextlib.redirect_stderr(err):
+                got = cli.main(argv + ["--no-files"], out=out)
+            self.assertEqual(got, status, "%s (%s): %s" % (what, origin, err.getvalue()))
+            self.assertIn(words, out.getvalue() + err.getvalue(), what)
+            self.assertNotIn("Traceback", err.getvalue(), what)
+            self.assertNotIn("QiraCrit_", err.getvalue(), what)
 
 
 if __name__ == "__main__":
