@@ -1,93 +1,73 @@
-// Example session: the picture. Writes qira_curves.svg (or the path in the environment
-// variable QIRA_SVG) with two panels: a D86 laboratory curve, its TBP curve and its
-// pseudo-component cut as steps; and the viscosity-temperature curves of a few
-// pseudo-components on the Walther paper, from a viscosity handler run through the handles.
-#include <cmath>
+// Example session: the picture. A D86 laboratory curve with a light end is converted to
+// TBP, cut into pseudo-components, their viscosities estimated by a viscosity handler, and
+// the whole drawn by the library's chart builder into qira_curves.svg (or the path in the
+// environment variable QIRA_SVG).
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "QIRAChart.h"
 #include "assay_fixture.h"
 #include "sections.h"
-#include "svg_chart.h"
 
 namespace {
 
-const char* const kPalette[] = {"#1f5fa8", "#d1495b", "#2e933c", "#e08e0b", "#7b4fa3", "#138a8a"};
-
-// A light distillate's D86 laboratory curve: fraction distilled and temperature, C.
+// A light distillate's D86 laboratory curve: fraction distilled and temperature, C; the
+// curve describes the stream less its n-butane (2 % by volume).
 const std::vector<double> kLabFractions = {0.0, 0.05, 0.1, 0.3, 0.5, 0.7, 0.9, 0.95, 1.0};
 const std::vector<double> kLabCelsius = {40, 72, 88, 124, 160, 198, 244, 264, 292};
+const double kButaneNbp = 272.66, kButaneFraction = 0.02;
+// Upper cut temperatures, C; the last cut ends at the TBP curve's final point.
+const std::vector<double> kCutUppers = {80, 120, 160, 200, 240};
 
-svgchart::Panel distillationPanel(const QiraLibrary& lib) {
+struct Staircase {
+  std::vector<double> tbp, tbpFractions;            // K, fractions of the curve's material
+  std::vector<double> boundaries, nbp, fractions;   // K, K, fractions of the whole stream
+};
+
+Staircase cutCurve(const QiraLibrary& lib) {
   auto d86ToTbp = QIRA_GET(lib, BlendD86toTBP);
   auto getD86Comp = QIRA_GET(lib, Blend_GetD86Comp);
-
+  auto tbpAt = QIRA_GET(lib, Blend_GetTBPFromYield);
   const int n = static_cast<int>(kLabFractions.size());
   std::vector<double> fractions = kLabFractions, temps;
   for (double c : kLabCelsius) temps.push_back(c + 273.15);
 
-  svgchart::Panel panel;
-  panel.title = "D86 laboratory curve, TBP curve and pseudo-component cut";
-  panel.x = {"Volume distilled, %", 0, 100, svgchart::roundTicks(0, 100, 10, 0), {}};
-  panel.legend = svgchart::LegendPlace::TopLeft;
+  Staircase s;
+  s.tbp.assign(9, 0.0);
+  s.tbpFractions.assign(9, 0.0);
+  const int m = d86ToTbp(n, fractions.data(), temps.data(), s.tbp.data(), s.tbpFractions.data());
+  s.tbp.resize(static_cast<std::size_t>(m));
+  s.tbpFractions.resize(static_cast<std::size_t>(m));
 
-  svgchart::Series lab{"D86 laboratory curve", kPalette[0], {}, {}, false, true, false};
-  for (int i = 0; i < n; ++i) {
-    lab.x.push_back(100 * kLabFractions[static_cast<std::size_t>(i)]);
-    lab.y.push_back(kLabCelsius[static_cast<std::size_t>(i)]);
-  }
+  std::vector<double> uppers;
+  for (double c : kCutUppers) uppers.push_back(c + 273.15);
+  uppers.push_back(s.tbp.back());
+  std::vector<double> share(uppers.size(), 0.0);
+  getD86Comp(n, fractions.data(), temps.data(), uppers.data(), share.data(),
+             static_cast<int>(uppers.size()));
 
-  std::vector<double> tbp(9), tbpFractions(9);
-  const int count = d86ToTbp(n, fractions.data(), temps.data(), tbp.data(), tbpFractions.data());
-  svgchart::Series tbpSeries{"TBP curve (API 3A1.1)", kPalette[1], {}, {}, false, true, false};
-  for (int i = 0; i < count; ++i) {
-    if (tbp[static_cast<std::size_t>(i)] == QIRA_MISSING) continue;
-    tbpSeries.x.push_back(100 * tbpFractions[static_cast<std::size_t>(i)]);
-    tbpSeries.y.push_back(toCelsius(tbp[static_cast<std::size_t>(i)]));
-  }
-
-  // Pseudo-components every 20 C; each holds its cut's share at its own NBP.
-  std::vector<double> nbp, share;
-  for (double c = 20; c <= 340; c += 20) nbp.push_back(c + 273.15);
-  share.assign(nbp.size(), -1.0);
-  getD86Comp(n, fractions.data(), temps.data(), nbp.data(), share.data(),
-             static_cast<int>(nbp.size()));
-  svgchart::Series cut{"pseudo-components (cut)", kPalette[2], {}, {}, true, false, false};
+  // mid-cut NBP: the TBP temperature at the middle of each cut's volume
+  std::vector<double> middles;
   double cumulative = 0.0;
-  if (share[0] >= 0.0) {
-    for (std::size_t i = 0; i < nbp.size(); ++i) {
-      cut.x.push_back(100 * cumulative);
-      cut.y.push_back(toCelsius(nbp[i]));
-      cumulative += share[i];
-    }
-    cut.x.push_back(100 * cumulative);
-    cut.y.push_back(toCelsius(nbp.back()));
+  for (double x : share) {
+    middles.push_back(cumulative + x / 2);
+    cumulative += x;
   }
-
-  panel.series = {cut, lab, tbpSeries};
-  double lo = 1e300, hi = -1e300;
-  for (const auto& s : panel.series)
-    for (double v : s.y) {
-      lo = std::fmin(lo, v);
-      hi = std::fmax(hi, v);
-    }
-  lo = std::floor(lo / 50) * 50;
-  hi = std::ceil(hi / 50) * 50;
-  panel.y = {"Temperature, C", lo, hi, svgchart::roundTicks(lo, hi, 8, 0), {}};
-  panel.note = "Steps: each pseudo-component's share of the volume at its normal boiling point.";
-  return panel;
+  s.nbp.assign(share.size(), 0.0);
+  tbpAt(s.tbp.data(), s.tbpFractions.data(), m, s.nbp.data(), middles.data(),
+        static_cast<int>(middles.size()));
+  s.boundaries.push_back(s.tbp.front());
+  s.boundaries.insert(s.boundaries.end(), uppers.begin(), uppers.end());
+  for (double x : share) s.fractions.push_back((1 - kButaneFraction) * x);
+  return s;
 }
 
-// Pseudo-component data from the boiling point: the shared assay fixture's correlations.
-using PseudoComponent = qira_assay::Component;
-using qira_assay::pseudoComponent;
-
-double waltherOrdinate(double nu) { return std::log(std::log(nu + 0.7)); }
-double waltherAbscissa(double celsius) { return std::log(1.8 * (celsius + 273.15)); }
-
-svgchart::Panel viscosityPanel(const QiraLibrary& lib) {
+// Kinematic viscosities at 38 and 100 C of pseudo-components at the given NBPs (K), from
+// a viscosity handler filled with the shared fixture's correlations.
+std::vector<std::pair<double, double>> standardViscosities(const QiraLibrary& lib,
+                                                           const std::vector<double>& nbp) {
   auto create = QIRA_GET(lib, CreateViscHandler);
   auto remove = QIRA_GET(lib, DeleteViscHandler);
   auto characterize = QIRA_GET(lib, CharacterizeViscosity);
@@ -105,30 +85,16 @@ svgchart::Panel viscosityPanel(const QiraLibrary& lib) {
   auto setVsdata = QIRA_GET(lib, SetVsdata);
   auto setDCompBPs = QIRA_GET(lib, SetDCompBPs);
   auto setIsHypo = QIRA_GET(lib, SetIsHypo);
-  auto getNumbHypoComp = QIRA_GET(lib, GetNumbHypoComp);
-  auto getNHypoCurves = QIRA_GET(lib, GetNHypoCurves);
-  auto getHypoCurves = QIRA_GET(lib, GetHypoViscCrvsAndBP);
-  using Getter = double (*)(int, int);
-  const Getter standard[4] = {QIRA_GET(lib, GetCpvVisc38), QIRA_GET(lib, GetCpvVisc50),
-                              QIRA_GET(lib, GetCpvVisc60), QIRA_GET(lib, GetCpvVisc100)};
-  const double standardCelsius[4] = {38, 50, 60, 100};
+  auto visc38 = QIRA_GET(lib, GetCpvVisc38);
+  auto visc100 = QIRA_GET(lib, GetCpvVisc100);
 
-  svgchart::Panel panel;
-  panel.title = "Pseudo-component viscosity on the Walther paper";
-  std::vector<svgchart::Tick> tempTicks;
-  for (int c = 30; c <= 110; c += 10) tempTicks.push_back({double(c), std::to_string(c)});
-  panel.x = {"Temperature, C (scale ln 1.8 T)", 30, 110, tempTicks, waltherAbscissa};
-  panel.legend = svgchart::LegendPlace::BottomLeft;
-
-  // Six pseudo-components of a gas oil to residue, all hypothetical.
-  std::vector<PseudoComponent> comps;
-  for (double tb = 480; tb <= 780; tb += 60) comps.push_back(pseudoComponent(tb));
-  const int n = static_cast<int>(comps.size());
+  std::vector<std::pair<double, double>> out;
+  const int n = static_cast<int>(nbp.size());
   const int h = create();
-  if (h < 1) return panel;
+  if (h < 1) return out;
   setNumbComp(h, n);
   for (int i = 0; i < n; ++i) {
-    const PseudoComponent& c = comps[static_cast<std::size_t>(i)];
+    const qira_assay::Component c = qira_assay::pseudoComponent(nbp[static_cast<std::size_t>(i)]);
     setTc(h, i, static_cast<float>(c.tc));
     setPc(h, i, static_cast<float>(c.pc));
     setVc(h, i, static_cast<float>(c.vc));
@@ -144,51 +110,59 @@ svgchart::Panel viscosityPanel(const QiraLibrary& lib) {
   }
   setNumbHypoComp(h, n);
   characterize(h);
-
-  // The hypothetical components' boiling points as the handler reports them, in
-  // component order, then each one's kinematic viscosities at the standard temperatures.
-  const int hypo = getNumbHypoComp(h), k = getNHypoCurves(h);
-  std::vector<double> bps(static_cast<std::size_t>(hypo > 0 ? hypo : 1));
-  std::vector<std::vector<double>> curves(static_cast<std::size_t>(k > 0 ? k : 1),
-                                          std::vector<double>(bps.size()));
-  std::vector<double*> rows;
-  for (auto& c : curves) rows.push_back(c.data());
-  const bool haveCurves = hypo == n && k > 0 && getHypoCurves(h, rows.data(), bps.data()) == 1;
-
-  double lo = 1e300, hi = -1e300;
-  for (int i = 0; haveCurves && i < n; ++i) {
-    char label[48];
-    std::snprintf(label, sizeof label, "NBP %.0f C", toCelsius(bps[static_cast<std::size_t>(i)]));
-    svgchart::Series s{label, kPalette[i % 6], {}, {}, false, true, false};
-    for (int t = 0; t < 4; ++t) {
-      const double nu = standard[t](h, i);
-      if (nu == QIRA_MISSING || !(nu > 0)) continue;
-      s.x.push_back(standardCelsius[t]);
-      s.y.push_back(nu);
-      lo = std::fmin(lo, nu);
-      hi = std::fmax(hi, nu);
-    }
-    panel.series.push_back(s);
-  }
+  for (int i = 0; i < n; ++i) out.push_back({visc38(h, i), visc100(h, i)});
   remove(h);
+  return out;
+}
 
-  const double steps[] = {0.5, 0.7, 1, 1.5, 2, 3, 5, 10, 20, 50, 100, 200, 500, 1000, 2000, 5000, 10000, 50000};
-  // One round value below the lowest viscosity leaves room for the legend.
-  double yMin = steps[0], yMax = 50000;
-  for (std::size_t i = 1; i < sizeof steps / sizeof steps[0]; ++i)
-    if (steps[i] <= lo) yMin = steps[i - 1];
-  for (double v : steps)
-    if (v >= hi) {
-      yMax = v;
-      break;
-    }
-  std::vector<svgchart::Tick> viscTicks;
-  for (double v : steps)
-    if (v >= yMin && v <= yMax) viscTicks.push_back({v, svgchart::formatNumber(v, v == std::floor(v) ? 0 : 1)});
-  panel.y = {"Kinematic viscosity, cSt (scale ln ln(v + 0.7))", yMin, yMax, viscTicks,
-             waltherOrdinate};
-  panel.note = "Points: viscosities at 38, 50, 60 and 100 C after CharacterizeViscosity.";
-  return panel;
+// The chart's SVG text, or "" when the builder refused something (its message printed).
+std::string drawChart(const QiraLibrary& lib, const Staircase& s,
+                      const std::vector<std::pair<double, double>>& visc) {
+  auto create = QIRA_GET(lib, QiraChart_Create);
+  auto release = QIRA_GET(lib, QiraChart_Free);
+  auto setText = QIRA_GET(lib, QiraChart_SetText);
+  auto addCurve = QIRA_GET(lib, QiraChart_AddCurve);
+  auto setCuts = QIRA_GET(lib, QiraChart_SetCuts);
+  auto addLightEnd = QIRA_GET(lib, QiraChart_AddLightEnd);
+  auto addLine = QIRA_GET(lib, QiraChart_AddViscosityLine);
+  auto render = QIRA_GET(lib, QiraChart_Render);
+  auto lastError = QIRA_GET(lib, QiraChart_LastError);
+
+  QiraChart* chart = create();
+  if (!chart) return "";
+  std::vector<double> labK;
+  for (double c : kLabCelsius) labK.push_back(c + 273.15);
+  int rc = setText(chart, "Light distillate: D86 curve, TBP and pseudo-component cut",
+                   "TBP from D86 by API 3A1.1. Cuts: volume fractions by the D86 cutter "
+                   "(Blend_GetD86Comp), mid-cut NBP at the middle of each cut's volume "
+                   "(Blend_GetTBPFromYield). Viscosities at 38 and 100 C: the viscosity "
+                   "handler's estimates for pseudo-components of Watson K 11.8 with "
+                   "Riazi-Daubert critical constants, drawn on ASTM D341 (Walther) paper.");
+  rc |= addCurve(chart, "laboratory D86 readings", static_cast<int>(labK.size()),
+                 kLabFractions.data(), labK.data(), nullptr, QIRA_CHART_POINTS);
+  rc |= addCurve(chart, "TBP (API 3A1.1)", static_cast<int>(s.tbp.size()),
+                 s.tbpFractions.data(), s.tbp.data(), nullptr, QIRA_CHART_LINE);
+  rc |= addLightEnd(chart, "n-butane", kButaneNbp, kButaneFraction);
+  rc |= setCuts(chart, static_cast<int>(s.nbp.size()), s.boundaries.data(), s.nbp.data(),
+                s.fractions.data(), nullptr);
+  for (std::size_t i = 0; i < visc.size(); ++i) {
+    char label[32];
+    std::snprintf(label, sizeof label, "%.0f C", toCelsius(s.nbp[i]));
+    rc |= addLine(chart, label, visc[i].first, visc[i].second);
+  }
+  std::string svg;
+  int needed = 0;
+  if (rc == QIRA_CHART_OK && render(chart, nullptr, 0, &needed) == QIRA_CHART_BUFFER_TOO_SMALL) {
+    svg.assign(static_cast<std::size_t>(needed), '\0');
+    if (render(chart, &svg[0], needed, &needed) == QIRA_CHART_OK) svg.resize(svg.size() - 1);
+    else svg.clear();
+  } else {
+    char message[256];
+    lastError(chart, message, sizeof message, nullptr);
+    std::printf("the chart builder refused: %s\n", message);
+  }
+  release(chart);
+  return svg;
 }
 
 }  // namespace
@@ -196,11 +170,23 @@ svgchart::Panel viscosityPanel(const QiraLibrary& lib) {
 void runChart(const QiraLibrary& lib) {
   const char* env = std::getenv("QIRA_SVG");
   const std::string path = env && *env ? env : "qira_curves.svg";
-  svgchart::Chart chart(1280, 560, "QIRAPropCalculator: distillation cut and viscosity curves");
-  chart.addPanel(distillationPanel(lib));
-  chart.addPanel(viscosityPanel(lib));
-  printHeading("Chart");
-  if (chart.writeFile(path))
+  printHeading("Chart: pseudo-components of a light distillate");
+  const Staircase s = cutCurve(lib);
+  const auto visc = standardViscosities(lib, s.nbp);
+  std::printf("%7s %7s %7s %8s %9s %9s\n", "from C", "to C", "NBP C", "vol %", "cSt 38C", "cSt 100C");
+  for (std::size_t i = 0; i < s.nbp.size(); ++i)
+    std::printf("%7.1f %7.1f %7.1f %8.3f %9.4f %9.4f\n", toCelsius(s.boundaries[i]),
+                toCelsius(s.boundaries[i + 1]), toCelsius(s.nbp[i]), 100 * s.fractions[i],
+                i < visc.size() ? visc[i].first : QIRA_MISSING,
+                i < visc.size() ? visc[i].second : QIRA_MISSING);
+  const std::string svg = drawChart(lib, s, visc);
+  FILE* file = svg.empty() ? nullptr : std::fopen(path.c_str(), "wb");
+  bool written = false;
+  if (file) {
+    written = std::fwrite(svg.data(), 1, svg.size(), file) == svg.size();
+    written = std::fclose(file) == 0 && written;
+  }
+  if (written)
     std::printf("wrote %s (open it in a browser or an SVG viewer)\n", path.c_str());
   else
     std::printf("could not write %s\n", path.c_str());

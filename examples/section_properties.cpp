@@ -48,7 +48,6 @@ void blendThreeComponents(const QiraLibrary& lib) {
 void cetaneAndOctane(const QiraLibrary& lib) {
   auto cetane = QIRA_GET(lib, Blend_CetaneIndexD4737);
   auto healy = QIRA_GET(lib, Healy_RONMON);
-  auto monClear = QIRA_GET(lib, MonClear);
 
   printHeading("Cetane index (four-variable form)");
   // A diesel cut of d15 = 0.845 g/cm3 recovering 10/50/90 % at 220, 275 and 330 C.
@@ -60,8 +59,7 @@ void cetaneAndOctane(const QiraLibrary& lib) {
   const double olefins[3] = {20.0, 0.0, 5.0}, aromatics[3] = {25.0, 60.0, 10.0};
   double blendRon = 0, blendMon = 0;
   healy(x, 3, ron, mon, olefins, aromatics, &blendRon, &blendMon);
-  std::printf("blend RON %.2f, MON %.2f; MON estimated from that RON: %.2f\n", blendRon,
-              blendMon, monClear(blendRon, 0.0));
+  std::printf("blend RON %.2f, MON %.2f\n", blendRon, blendMon);
 }
 
 void solvers(const QiraLibrary& lib) {
