@@ -41,8 +41,8 @@
 #include "QIRAEstimates.h"
 #include "QIRASolvers.h"
 #include "QIRACriticalProps.h"
-#include "QIRAChart.h"
 #include "QIRAAssay.h"
+#include "QIRAChart.h"
 #include "ViscHandler.h"
 
 #endif /* QIRA_PROPCALCULATOR_H */

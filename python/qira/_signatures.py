@@ -198,17 +198,6 @@ SIGNATURES = {
     "SolveCubicEq": (I, [PD, PD]),
     "ndtr": (D, [D]),
     "ndtri": (D, [D]),
-    # Assay charts (SVG text)
-    "QiraChart_Create": (c_void_p, []),
-    "QiraChart_Free": (V, [c_void_p]),
-    "QiraChart_SetText": (I, [c_void_p, c_char_p, c_char_p]),
-    "QiraChart_AddCurve": (I, [c_void_p, c_char_p, I, PD, PD, PB, I]),
-    "QiraChart_SetCuts": (I, [c_void_p, I, PD, PD, PD, POINTER(c_char_p)]),
-    "QiraChart_AddLightEnd": (I, [c_void_p, c_char_p, D, D]),
-    "QiraChart_AddViscosityLine": (I, [c_void_p, c_char_p, D, D]),
-    "QiraChart_AddViscosityPoint": (I, [c_void_p, D, D, B]),
-    "QiraChart_Render": (I, [c_void_p, c_char_p, I, PI]),
-    "QiraChart_LastError": (I, [c_void_p, c_char_p, I, PI]),
     # Assays (extension family, QiraAssay_ prefix; the object is an opaque pointer)
     "QiraAssay_Create": (c_void_p, []),
     "QiraAssay_Free": (V, [c_void_p]),
@@ -239,6 +228,17 @@ SIGNATURES = {
     "QiraAssay_BlendShares": (I, [c_void_p, I, PD, PD, PI]),
     "QiraAssay_LightEnd": (I, [I, c_char_p, I, PI, PD]),
     "QiraAssay_LightEndCount": (I, []),
+    # Assay charts (SVG text)
+    "QiraChart_Create": (c_void_p, []),
+    "QiraChart_Free": (V, [c_void_p]),
+    "QiraChart_SetText": (I, [c_void_p, c_char_p, c_char_p]),
+    "QiraChart_AddCurve": (I, [c_void_p, c_char_p, I, PD, PD, PB, I]),
+    "QiraChart_SetCuts": (I, [c_void_p, I, PD, PD, PD, POINTER(c_char_p)]),
+    "QiraChart_AddLightEnd": (I, [c_void_p, c_char_p, D, D]),
+    "QiraChart_AddViscosityLine": (I, [c_void_p, c_char_p, D, D]),
+    "QiraChart_AddViscosityPoint": (I, [c_void_p, D, D, B]),
+    "QiraChart_Render": (I, [c_void_p, c_char_p, I, PI]),
+    "QiraChart_LastError": (I, [c_void_p, c_char_p, I, PI]),
 }
 
 # The Newton-Raphson entry points carry C++ (Itanium) decorated names.

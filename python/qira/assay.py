@@ -379,7 +379,10 @@ class Assay:
         """The CutTable of this assay. Material below the first boundary joins the first
         cut, material above the last is shared out over the cuts in proportion (the
         library's cutting rule). Boundaries none of which lies within the TBP curve's range
-        are refused (ValueError)."""
+        are refused (ValueError). Without arguments: the cuts of the file the assay was
+        loaded from (its "cuts"), else 10 cuts of equal TBP width."""
+        if self.default_cuts and all(v is None for v in (count, temperatures, named, lo, hi)):
+            return self.cut(**self.default_cuts)
         self._cut(count, temperatures, named, lo, hi)
         return CutTable(self)
 
@@ -474,6 +477,9 @@ class CutTable:
         """A pandas DataFrame of the records (ImportError without pandas)."""
         import pandas
         return pandas.DataFrame(self.records, columns=list(COLUMNS))
+
+    def __str__(self):
+        return self.format()
 
     def format(self):
         """A printable table in engineering units (temperatures in degrees C)."""
