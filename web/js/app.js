@@ -44,9 +44,7 @@ var QiraPage = (function () {
     try {
       return fn();
     } catch (e) {
-      if (e instanceof F.FileError) showError(e.field || field, e.message);
-      else if (e instanceof E.EngineError) showError(field, e.message);
-      else showError(field, String(e && e.message || e));
+      showError((e && e.field) || field, String(e && e.message || e));
       return undefined;
     }
   }
@@ -55,9 +53,7 @@ var QiraPage = (function () {
 
   // Adds a stream read by QiraAssayFile (file or form); returns it, or null on failure.
   function addStream(assay, field) {
-    var handle = guarded(field, function () {
-      return QiraInput.create(assay, field);
-    });
+    var handle = guarded(field, function () { return QiraInput.create(assay); });
     if (!handle) { hideResults(); return null; }
     var s = {
       id: nextId++, name: assay.name, handle: handle, unit: assay.unit,
@@ -136,7 +132,7 @@ var QiraPage = (function () {
     clearErrors();
     setCutControls(spec, s.unit);
     var t0 = performance.now();
-    var table = guarded(QiraInput.cutField(spec), function () { return E.cut(s.handle, spec); });
+    var table = guarded(QiraInput.cutField(spec), function () { return QiraInput.cut(s.handle, spec); });
     if (!table) { hideResults(); return false; }
     current = s;
     shownTable = table;
@@ -169,7 +165,7 @@ var QiraPage = (function () {
     if (!spec) return;
     current.unit = unit;
     var s = current;
-    var table = guarded(QiraInput.cutField(spec), function () { return E.cut(s.handle, spec); });
+    var table = guarded(QiraInput.cutField(spec), function () { return QiraInput.cut(s.handle, spec); });
     if (!table) { R.clearTable(); $("results").hidden = true; shownTable = null; return; }
     shownTable = table;
     renderResults();
@@ -183,8 +179,9 @@ var QiraPage = (function () {
     var t0 = performance.now();
     return list.reduce(function (p, file) {
       return p.then(function () {
-        return file.text().then(function (text) {
-          var assay = guarded("assay-file", function () { return F.read(text, file.name); });
+        return file.arrayBuffer().then(function (buffer) {
+          var bytes = new Uint8Array(buffer);
+          var assay = guarded("assay-file", function () { return F.read(bytes, file.name); });
           if (!assay) { hideResults(); return; }
           var s = addStream(assay, "assay-file");
           if (s) showStream(s, cutSpecOf(s));
@@ -255,6 +252,7 @@ var QiraPage = (function () {
   }
 
   var ready = E.load().then(function () {
+    F.setLightEndNames(E.lightEndNames());
     wire();
     timings.engineReady = performance.now();
     document.body.setAttribute("data-ready", "true");
@@ -262,8 +260,26 @@ var QiraPage = (function () {
     showError("assay-file", "The calculation engine could not be loaded: " + e);
   });
 
+  // The message the page gives for a file (bytes or text) loaded and cut by its own cuts,
+  // or null when it is accepted; nothing is kept.
+  function refusal(content, name) {
+    var bytes = typeof content === "string" ? new TextEncoder().encode(content) : new Uint8Array(content);
+    try {
+      var assay = F.read(bytes, name);
+      var h = QiraInput.create(assay);
+      try {
+        QiraInput.cut(h, assay.defaultCuts || { count: 10 });
+      } finally {
+        E.free(h);
+      }
+      return null;
+    } catch (e) {
+      return String(e && e.message || e);
+    }
+  }
+
   return {
-    ready: ready, timings: timings, readFiles: readFiles,
+    ready: ready, refusal: refusal, timings: timings, readFiles: readFiles,
     streams: function () { return streams; },
     tableCsv: function () { return shownTable ? R.csv(shownTable, E.COLUMNS) : null; },
     svg: function () { return shownSvg; }

@@ -27,6 +27,11 @@ var QiraEngine = (function () {
   }
   EngineError.prototype = Object.create(Error.prototype);
 
+  // Calls QiraAssay_<name> on h with the arguments; throws EngineError on failure.
+  function call(h, name) {
+    check(h, c[name].apply(null, [h].concat(Array.prototype.slice.call(arguments, 2))), name);
+  }
+
   function bind() {
     var n = "number", s = "string";
     function f(name, ret, args) { c[name] = M.cwrap("QiraAssay_" + name, ret, args); }
@@ -121,8 +126,14 @@ var QiraEngine = (function () {
     return readText(function (buf, size, needed) { return c.LastError(h, buf, size, needed); }).text;
   }
 
-  function check(h, status) {
-    if (status !== OK) throw new EngineError(lastError(h), status);
+  // A refusal of the caller's input (invalid, implausible, not ready) carries the
+  // library's message; any other failure also names the function, as the command does.
+  var INPUT_STATUSES = [2, 3, 4];
+  function check(h, status, name) {
+    if (status === OK) return;
+    var message = lastError(h);
+    if (INPUT_STATUSES.indexOf(status) < 0 && name) message = "QiraAssay_" + name + ": " + message;
+    throw new EngineError(message, status);
   }
 
   // Arrays from a (capacity, arrays..., count) call, growing the capacity until it fits.
@@ -159,32 +170,32 @@ var QiraEngine = (function () {
     try {
       withScratch(function (s) {
         step = "curve";
-        check(h, c.SetCurve(h, STANDARDS[input.standard], input.yields.length,
-                            s.doubles(input.yields), s.doubles(input.temperatures)));
+        call(h, "SetCurve", STANDARDS[input.standard], input.yields.length,
+                            s.doubles(input.yields), s.doubles(input.temperatures));
         step = "gravity";
         ["sg", "api", "watson_k"].forEach(function (k) {
-          if (input[k] !== undefined && input[k] !== null) check(h, c.SetGravity(h, GRAVITY[k], input[k]));
+          if (input[k] !== undefined && input[k] !== null) call(h, "SetGravity", GRAVITY[k], input[k]);
         });
         step = "mw";
-        if (input.mw !== undefined && input.mw !== null) check(h, c.SetMolecularWeight(h, input.mw));
+        if (input.mw !== undefined && input.mw !== null) call(h, "SetMolecularWeight", input.mw);
         step = "viscosities";
         var v = input.viscosities || [];
         if (v.length) {
-          check(h, c.SetViscosities(h, v.length, s.doubles(v.map(function (p) { return p[0]; })),
-                                    s.doubles(v.map(function (p) { return p[1]; }))));
+          call(h, "SetViscosities", v.length, s.doubles(v.map(function (p) { return p[0]; })),
+                                    s.doubles(v.map(function (p) { return p[1]; })));
         }
         step = "light_ends";
         var le = Object.keys(input.light_ends || {});
         if (le.length) {
-          check(h, c.SetLightEnds(h, le.length, s.pointers(le.map(function (k) { return s.text(k); })),
-                                  s.doubles(le.map(function (k) { return input.light_ends[k]; }))));
+          call(h, "SetLightEnds", le.length, s.pointers(le.map(function (k) { return s.text(k); })),
+                                  s.doubles(le.map(function (k) { return input.light_ends[k]; })));
         }
         step = "properties";
         Object.keys(input.properties || {}).forEach(function (k) {
-          check(h, c.SetProperty(h, PROPERTIES.indexOf(k), input.properties[k]));
+          call(h, "SetProperty", PROPERTIES.indexOf(k), input.properties[k]);
         });
         step = "method";
-        if (input.method) check(h, c.SetMethod(h, METHODS[input.method]));
+        if (input.method) call(h, "SetMethod", METHODS[input.method]);
       });
     } catch (e) {
       c.Free(h);
@@ -207,7 +218,7 @@ var QiraEngine = (function () {
   function streamGravity(h) {
     return withScratch(function (s) {
       var p = s.alloc(8);
-      check(h, c.StreamGravity(h, p));
+      call(h, "StreamGravity", p);
       return M.getValue(p, "double");
     });
   }
@@ -217,7 +228,7 @@ var QiraEngine = (function () {
     withScratch(function (s) {
       var p = s.alloc(8);
       PROPERTIES.forEach(function (k, i) {
-        check(h, c.Property(h, i, p));
+        call(h, "Property", i, p);
         var v = M.getValue(p, "double");
         if (v !== MISSING) out[k] = v;
       });
@@ -239,13 +250,13 @@ var QiraEngine = (function () {
   function cut(h, spec) {
     withScratch(function (s) {
       if (spec.temperatures) {
-        check(h, c.CutAt(h, spec.temperatures.length, s.doubles(spec.temperatures)));
+        call(h, "CutAt", spec.temperatures.length, s.doubles(spec.temperatures));
       } else if (spec.named) {
-        check(h, c.CutNamed(h, spec.named));
+        call(h, "CutNamed", spec.named);
       } else {
         var lo = spec.lo === undefined || spec.lo === null ? MISSING : spec.lo;
         var hi = spec.hi === undefined || spec.hi === null ? MISSING : spec.hi;
-        check(h, c.CutByCount(h, spec.count === undefined ? 10 : spec.count, lo, hi));
+        call(h, "CutByCount", spec.count === undefined ? 10 : spec.count, lo, hi);
       }
     });
     return table(h);
@@ -257,7 +268,7 @@ var QiraEngine = (function () {
     var t = { names: [], lightEnd: [], columns: {}, bulk: {}, notes: [], fit: [] };
     var rows = withScratch(function (s) {
       var p = s.alloc(4);
-      check(h, c.RowCount(h, p));
+      call(h, "RowCount", p);
       return M.getValue(p, "i32");
     });
     for (var r = 0; r < rows; r++) {
@@ -282,7 +293,7 @@ var QiraEngine = (function () {
     withScratch(function (s) {
       var p = s.alloc(8);
       BULK.forEach(function (k, i) {
-        check(h, c.Bulk(h, i, p));
+        call(h, "Bulk", i, p);
         t.bulk[k] = M.getValue(p, "double");
       });
     });
@@ -307,8 +318,8 @@ var QiraEngine = (function () {
     if (!h) throw new EngineError("out of memory", 7);
     try {
       withScratch(function (s) {
-        check(h, c.Blend(h, handles.length, s.pointers(handles), s.doubles(shares),
-                         BASES[basis], step || 5.0));
+        call(h, "Blend", handles.length, s.pointers(handles), s.doubles(shares),
+                         BASES[basis], step || 5.0);
       });
     } catch (e) {
       c.Free(h);
@@ -335,6 +346,20 @@ var QiraEngine = (function () {
     });
   }
 
+  // The names of the library's light-ends table, in its order.
+  function lightEndNames() {
+    var n = M.ccall("QiraAssay_LightEndCount", "number", [], []);
+    var names = [];
+    for (var i = 0; i < n; i++) {
+      var r = readText(function (buf, size, needed) {
+        return M.ccall("QiraAssay_LightEnd", "number", ["number", "number", "number", "number", "number"],
+                       [i, buf, size, needed, 0]);
+      });
+      names.push(r.text);
+    }
+    return names;
+  }
+
   function blendShares(h) {
     var a = readArrays(h, ["d", "d"], function (cap, p, count) {
       return c.BlendShares(h, cap, p[0], p[1], count);
@@ -359,7 +384,7 @@ var QiraEngine = (function () {
     load: load, EngineError: EngineError, COLUMNS: COLUMNS, PROPERTIES: PROPERTIES,
     MISSING: MISSING, createAssay: createAssay, free: free, curve: curve,
     streamGravity: streamGravity, properties: properties, viscosities: viscosities,
-    cut: cut, table: table, blend: blend, blendShares: blendShares, cetaneIndex: cetaneIndex,
+    cut: cut, table: table, blend: blend, blendShares: blendShares, cetaneIndex: cetaneIndex, lightEndNames: lightEndNames,
     module: function () { return M; }, withScratch: withScratch, readText: readText
   };
 })();

@@ -57,22 +57,8 @@ var QiraUnits = (function () {
     return /[.e]/.test(t) ? t : t + ".0";
   }
 
-  // Python's repr of a value read from a file: strings quoted, numbers as Python prints them.
-  function pyRepr(v) {
-    if (v === null || v === undefined) return "None";
-    if (v === true) return "True";
-    if (v === false) return "False";
-    if (typeof v === "number") return pyFloat(v);
-    if (typeof v === "string") return "'" + v.replace(/\\/g, "\\\\").replace(/'/g, "\\'") + "'";
-    if (Array.isArray(v)) return "[" + v.map(pyRepr).join(", ") + "]";
-    if (typeof v === "object") {
-      return "{" + Object.keys(v).map(function (k) { return pyRepr(k) + ": " + pyRepr(v[k]); }).join(", ") + "}";
-    }
-    return String(v);
-  }
-
   return {
     toKelvin: toKelvin, fromKelvin: fromKelvin, temperatureLabel: temperatureLabel,
-    formatG: formatG, pyFloat: pyFloat, pyRepr: pyRepr
+    formatG: formatG, pyFloat: pyFloat
   };
 })();

@@ -170,25 +170,62 @@ class PageTest(unittest.TestCase):
                 self.assert_cetane(mix, stem)
                 self.driver.save_screenshot(os.path.join(BUILD, stem + ".png"))
 
-    # ---- bad files: the command's message, no table ----
-    BAD_FILES = (  # (file name, text, why it is refused)
-        ("typo.json", {"name": "typo", "standard": "D86", "temperature_unit": "C", "yield_unit": "percent",
-                       "curve": [[0, 180], [50, 270], [100, 360]], "sg": 0.845,
-                       "viscosity": [[40, 3.0], [100, 1.2]]}, "a key misspelt"),
-        ("descending.json", {"name": "descending", "standard": "D86", "temperature_unit": "C",
-                             "yield_unit": "percent", "curve": [[0, 180], [50, 170], [100, 360]],
-                             "sg": 0.845}, "temperatures that fall"),
-        ("percent.csv", "name,fractions as percent\nstandard,D86\ntemperature_unit,C\nyield_unit,percent\n"
-                        "sg,0.845\ncurve,0,180\ncurve,0.5,270\ncurve,1,360\n", "yields in fractions, said percent"),
+    # ---- bad files: the command's message ----
+    DIESEL = {"name": "diesel", "standard": "D86", "temperature_unit": "C", "yield_unit": "percent",
+              "curve": [[0, 180.0], [50, 270.0], [100, 360.0]], "sg": 0.845}
+    CSV = "name,gas oil\nstandard,D2887\ntemperature_unit,C\nyield_unit,percent\nsg,0.872\n" \
+          "curve,5,190\ncurve,50,300\ncurve,95,410\n"
+    # (file name, content: dict as JSON, text or bytes, what is wrong), each a mistake a user
+    # makes; the page must refuse each with the command's words
+    BAD_FILES = (
+        ("typo.json", dict(DIESEL, viscosity=[[40, 3.0], [100, 1.2]]), "a key misspelt"),
+        ("fahrenheit.json", dict(DIESEL, curve=[[0, 356.0], [50, 518.0], [100, 680.0]]),
+         "a D86 curve in F labelled C: beyond the method's range"),
+        ("percent.csv", CSV.replace("curve,5,", "curve,0.05,").replace("curve,50,", "curve,0.5,")
+         .replace("curve,95,", "curve,0.95,"), "fractions in a file that says percent"),
+        ("descending.json", dict(DIESEL, curve=[[0, 180], [50, 170], [100, 360]]), "temperatures that fall (whole numbers)"),
+        ("descending2.json", dict(DIESEL, curve=[[0, 180.0], [50, 170.0], [100, 360.0]]), "temperatures that fall"),
+        ("trailing.json", '{"name": "x", "standard": "D86",\n "sg": 0.8,}', "a trailing comma"),
+        ("object.json", dict(DIESEL, curve={"0": 180}), "a curve given as an object"),
+        ("triple.json", dict(DIESEL, curve=[[0, 180, 1], [50, 270], [100, 360]]), "a point of three numbers"),
+        ("fraction.json", dict(DIESEL, yield_unit="fraction"), "percent yields said fractions"),
+        ("api.json", dict({k: v for k, v in DIESEL.items() if k != "sg"}, api=200), "API out of range"),
+        ("two.json", dict(DIESEL, watson_k=12.0), "two gravities"),
+        ("butane.json", dict(DIESEL, light_ends={"butane": 0.01}), "a light end misnamed"),
+        ("count.json", dict(DIESEL, cuts={"count": 2.5}), "a count not whole"),
+        ("kelvin-cuts.json", dict(DIESEL, cuts={"temperatures": [473, 523, 573]}), "cut boundaries in K said C"),
+        ("semicolon.csv", "\ufeff" + CSV.replace(",", ";").replace("0.872", "abc"), "a BOM, semicolons, a bad number"),
+        ("decimal-comma.csv", CSV.replace(",", "\t").replace("0.872", "0,872").replace("curve\t95\t410", "curve\t95\t405,5")
+         .replace("curve\t50\t300", "curve\t50\t420"), "tabs and decimal commas, falling temperatures"),
+        ("rowkey.csv", CSV + "gravity,0.87\n", "an unknown row key"),
+        ("latin1.csv", CSV.replace("gas oil", "gas\xf6il").encode("latin-1"), "not UTF-8"),
+        ("twice.csv", CSV + "sg,0.9\n", "a key given twice"),
     )
 
-    def test_bad_files_show_the_commands_message_and_no_table(self):
+    def write_bad_files(self, folder):
+        paths = []
+        for name, content, why in self.BAD_FILES:
+            path = os.path.join(folder, name)
+            data = content if isinstance(content, bytes) else \
+                (content if isinstance(content, str) else json.dumps(content)).encode("utf-8")
+            with open(path, "wb") as f:
+                f.write(data)
+            paths.append((path, data, why))
+        return paths
+
+    def test_bad_files_give_the_commands_message(self):
+        self.open_page()
         with tempfile.TemporaryDirectory() as folder:
-            for name, content, why in self.BAD_FILES:
-                with self.subTest(file=name, why=why):
-                    path = os.path.join(folder, name)
-                    with open(path, "w") as f:
-                        f.write(content if isinstance(content, str) else json.dumps(content))
+            for path, data, why in self.write_bad_files(folder):
+                with self.subTest(file=os.path.basename(path), why=why):
+                    page = self.driver.execute_script("return QiraPage.refusal(arguments[0], arguments[1])",
+                                                      list(data), os.path.basename(path))
+                    self.assertEqual(page, command_message(path))
+
+    def test_bad_files_show_the_message_beside_the_picker_and_no_table(self):
+        with tempfile.TemporaryDirectory() as folder:
+            for path, _, why in self.write_bad_files(folder)[:3]:
+                with self.subTest(file=os.path.basename(path), why=why):
                     expected = command_message(path)
                     self.open_page()
                     self.load(os.path.join(EXAMPLES, "diesel-d86.json"))
@@ -198,6 +235,7 @@ class PageTest(unittest.TestCase):
                     beside = self.driver.find_element(By.CSS_SELECTOR, '[data-error-for="assay-file"]')
                     self.assertEqual(beside.text, expected)
                     self.assertEqual(self.rows(), [])
+                    self.driver.save_screenshot(os.path.join(BUILD, "refused-" + os.path.splitext(os.path.basename(path))[0] + ".png"))
 
     # ---- the form gives what the file gives ----
     def test_form_matches_the_file(self):
