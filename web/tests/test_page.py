@@ -257,6 +257,32 @@ class PageTest(unittest.TestCase):
         file_assay = Assay.load(os.path.join(EXAMPLES, "diesel-d86.json"))
         self.assert_table(file_assay.cut(count=10), "diesel typed in")
 
+    # ---- refusals of typed input stay beside their field ----
+    def test_typed_input_is_refused_beside_its_field(self):
+        d = self.driver
+        self.open_page()
+        self.load(os.path.join(EXAMPLES, "diesel-d86.json"))
+        d.find_element(By.ID, "cut-mode-temperatures").click()
+        d.find_element(By.ID, "cut-temperatures").send_keys("473, 523, 573")   # kelvin typed as C
+        d.find_element(By.ID, "cut-button").click()
+        beside = d.find_element(By.CSS_SELECTOR, '[data-error-for="cut-temperatures"]').text
+        self.assertTrue(beside.startswith("boundaries: 746.15 to 846.15 K leave no boundary"), beside)
+        self.assertEqual(self.errors(), [beside])
+        self.assertEqual(self.rows(), [])
+        d.find_element(By.CSS_SELECTOR, "#curve-form-box summary").click()
+        d.find_element(By.ID, "f-curve").send_keys("0 180\n50 170\n100 360")
+        d.find_element(By.ID, "f-gravity").send_keys("0.845")
+        d.find_element(By.ID, "f-add").click()
+        self.assertEqual(d.find_element(By.CSS_SELECTOR, '[data-error-for="f-curve"]').text,
+                         "form: curve[1]: temperature 170 °C does not ascend from the point before it")
+        d.find_element(By.ID, "f-curve").clear()
+        d.find_element(By.ID, "f-curve").send_keys("0 180\n50 270\n100 360")
+        d.find_element(By.ID, "f-gravity").clear()
+        d.find_element(By.ID, "f-gravity").send_keys("1.7")
+        d.find_element(By.ID, "f-add").click()
+        self.assertEqual(d.find_element(By.CSS_SELECTOR, '[data-error-for="f-gravity"]').text,
+                         "form: sg: sg 1.7 lies outside 0.3 to 1.5")
+
     # ---- speed ----
     def test_loads_and_cuts_the_crude_within_a_second(self):
         start = time.perf_counter()
