@@ -27,10 +27,6 @@ var QiraPage = (function () {
     $("messages").appendChild(p);
   }
 
-  function showInfo(message) {
-    $("messages").appendChild(R.el("p", { "class": "info" }, message));
-  }
-
   function hideResults() {
     current = null;
     shownTable = null;
@@ -128,17 +124,28 @@ var QiraPage = (function () {
     });
   }
 
+  // Cuts stream s by spec and shows it; a refused cut leaves the stream chosen, so that
+  // the cut can be mended, and no table on show.
+  function cutAndShow(s, spec) {
+    current = s;
+    shownTable = guarded(QiraInput.cutField(spec), function () { return QiraInput.cut(s.handle, spec); }) || null;
+    if (!shownTable) {
+      R.clearTable();
+      $("results").hidden = true;
+      renderStreamList();
+      return false;
+    }
+    renderResults();
+    return true;
+  }
+
   function showStream(s, spec) {
     clearErrors();
     setCutControls(spec, s.unit);
     var t0 = performance.now();
-    var table = guarded(QiraInput.cutField(spec), function () { return QiraInput.cut(s.handle, spec); });
-    if (!table) { hideResults(); return false; }
-    current = s;
-    shownTable = table;
+    var shown = cutAndShow(s, spec);
     timings.lastCut = performance.now() - t0;
-    renderResults();
-    return true;
+    return shown;
   }
 
   function renderResults() {
@@ -164,11 +171,7 @@ var QiraPage = (function () {
     var spec = guarded("cut-count", function () { return QiraInput.cutSpec(unit); });
     if (!spec) return;
     current.unit = unit;
-    var s = current;
-    var table = guarded(QiraInput.cutField(spec), function () { return QiraInput.cut(s.handle, spec); });
-    if (!table) { R.clearTable(); $("results").hidden = true; shownTable = null; return; }
-    shownTable = table;
-    renderResults();
+    cutAndShow(current, spec);
   }
 
   // ---- input ----------------------------------------------------------------------

@@ -269,6 +269,11 @@ class PageTest(unittest.TestCase):
         self.assertTrue(beside.startswith("boundaries: 746.15 to 846.15 K leave no boundary"), beside)
         self.assertEqual(self.errors(), [beside])
         self.assertEqual(self.rows(), [])
+        d.find_element(By.ID, "cut-temperatures").clear()   # mended: the stream is cut again
+        d.find_element(By.ID, "cut-temperatures").send_keys("200, 250, 300")
+        d.find_element(By.ID, "cut-button").click()
+        self.assertEqual([name for name, _ in self.rows()], ["cut 1", "cut 2"])
+        self.assertEqual(self.errors(), [])
         d.find_element(By.CSS_SELECTOR, "#curve-form-box summary").click()
         d.find_element(By.ID, "f-curve").send_keys("0 180\n50 170\n100 360")
         d.find_element(By.ID, "f-gravity").send_keys("0.845")
