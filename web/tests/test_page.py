@@ -257,6 +257,22 @@ class PageTest(unittest.TestCase):
         file_assay = Assay.load(os.path.join(EXAMPLES, "diesel-d86.json"))
         self.assert_table(file_assay.cut(count=10), "diesel typed in")
 
+    # ---- a file dropped on the page loads as one picked ----
+    def test_dropped_file_loads(self):
+        self.open_page()
+        path = os.path.join(EXAMPLES, "gasoil-d2887.csv")
+        with open(path, encoding="utf-8") as f:
+            text = f.read()
+        self.driver.execute_script("""
+            var dt = new DataTransfer();
+            dt.items.add(new File([arguments[0]], arguments[1], {type: 'text/csv'}));
+            document.getElementById('drop-zone').dispatchEvent(
+                new DragEvent('drop', {dataTransfer: dt, bubbles: true, cancelable: true}));
+        """, text, os.path.basename(path))
+        self.wait.until(lambda d: self.rows() or self.errors())
+        self.assertEqual(self.errors(), [])
+        self.assert_table(Assay.load(path).default_cut(), "dropped gas oil")
+
     # ---- refusals of typed input stay beside their field ----
     def test_typed_input_is_refused_beside_its_field(self):
         d = self.driver
