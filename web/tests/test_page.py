@@ -6,6 +6,7 @@ library compiled to WebAssembly. Bad files must show the command's own message a
 table. Run by scripts/test-web.sh after scripts/build-web.sh; screenshots of each example
 are written to build/web/.
 """
+import base64
 import glob
 import json
 import math
@@ -97,6 +98,15 @@ class PageTest(unittest.TestCase):
         self.wait.until(lambda d: len(d.execute_script("return QiraPage.streams()")) >= before + len(paths)
                         or d.find_elements(By.CSS_SELECTOR, "#messages p.error"))
 
+    def screenshot(self, stem):
+        """The whole page, however long, as build/web/<stem>.png."""
+        size = self.driver.execute_cdp_cmd("Page.getLayoutMetrics", {})["cssContentSize"]
+        shot = self.driver.execute_cdp_cmd("Page.captureScreenshot", {
+            "format": "png", "captureBeyondViewport": True,
+            "clip": {"x": 0, "y": 0, "width": size["width"], "height": size["height"], "scale": 1}})
+        with open(os.path.join(BUILD, stem + ".png"), "wb") as f:
+            f.write(base64.b64decode(shot["data"]))
+
     def rows(self):
         return self.driver.execute_script(READ_TABLE)
 
@@ -141,7 +151,7 @@ class PageTest(unittest.TestCase):
                 self.assertEqual(self.driver.execute_script("return QiraPage.tableCsv()"), table.to_csv(), stem)
                 same_svg(self, self.driver.execute_script("return QiraPage.svg()"), chart.svg(table), stem)
                 self.assert_cetane(Assay.load(path), stem)
-                self.driver.save_screenshot(os.path.join(BUILD, stem + ".png"))
+                self.screenshot(stem)
 
     # ---- blends ----
     BLENDS = (  # (files, shares, basis), the two blends of the assay fixture
@@ -168,7 +178,7 @@ class PageTest(unittest.TestCase):
                 self.assert_table(table, stem)
                 same_svg(self, self.driver.execute_script("return QiraPage.svg()"), chart.svg(table), stem)
                 self.assert_cetane(mix, stem)
-                self.driver.save_screenshot(os.path.join(BUILD, stem + ".png"))
+                self.screenshot(stem)
 
     # ---- bad files: the command's message ----
     DIESEL = {"name": "diesel", "standard": "D86", "temperature_unit": "C", "yield_unit": "percent",
@@ -235,7 +245,7 @@ class PageTest(unittest.TestCase):
                     beside = self.driver.find_element(By.CSS_SELECTOR, '[data-error-for="assay-file"]')
                     self.assertEqual(beside.text, expected)
                     self.assertEqual(self.rows(), [])
-                    self.driver.save_screenshot(os.path.join(BUILD, "refused-" + os.path.splitext(os.path.basename(path))[0] + ".png"))
+                    self.screenshot("refused-" + os.path.splitext(os.path.basename(path))[0])
 
     # ---- the form gives what the file gives ----
     def test_form_matches_the_file(self):
