@@ -263,6 +263,19 @@ var QiraPage = (function () {
     showError("assay-file", "The calculation engine could not be loaded: " + e);
   });
 
+  // The cut table of a file (bytes or text) by its own cuts, as {names, columns}; for scripts.
+  function tableOf(content, name) {
+    var bytes = typeof content === "string" ? new TextEncoder().encode(content) : new Uint8Array(content);
+    var assay = F.read(bytes, name);
+    var h = QiraInput.create(assay);
+    try {
+      var t = QiraInput.cut(h, assay.defaultCuts || { count: 10 });
+      return { names: t.names, columns: t.columns };
+    } finally {
+      E.free(h);
+    }
+  }
+
   // The message the page gives for a file (bytes or text) loaded and cut by its own cuts,
   // or null when it is accepted; nothing is kept.
   function refusal(content, name) {
@@ -282,7 +295,7 @@ var QiraPage = (function () {
   }
 
   return {
-    ready: ready, refusal: refusal, timings: timings, readFiles: readFiles,
+    ready: ready, refusal: refusal, tableOf: tableOf, timings: timings, readFiles: readFiles,
     streams: function () { return streams; },
     tableCsv: function () { return shownTable ? R.csv(shownTable, E.COLUMNS) : null; },
     svg: function () { return shownSvg; }

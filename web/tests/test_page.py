@@ -267,6 +267,28 @@ class PageTest(unittest.TestCase):
         file_assay = Assay.load(os.path.join(EXAMPLES, "diesel-d86.json"))
         self.assert_table(file_assay.cut(count=10), "diesel typed in")
 
+    # ---- the same assay written in each way a spreadsheet or editor saves it ----
+    def test_file_dialects_read_alike(self):
+        self.open_page()
+        path = os.path.join(EXAMPLES, "gasoil-d2887.csv")
+        with open(path, encoding="utf-8") as f:
+            text = f.read()
+        expected = Assay.load(path).default_cut().records
+        variants = (  # (how it was saved, text)
+            ("Windows line ends, byte order mark", "\ufeff" + text.replace("\n", "\r\n")),
+            ("semicolons, decimal commas", text.replace(",", ";").replace("0.872", "0,872")),
+            ("tabs", text.replace(",", "\t")),
+            ("quoted cells, a comma in the name", text.replace("name,Heavy gas oil HGO-2", 'name,"Heavy, gas oil"')
+             .replace("sg,0.872", '"sg","0.872"')),
+        )
+        for how, variant in variants:
+            with self.subTest(saved=how):
+                got = self.driver.execute_script("return QiraPage.tableOf(arguments[0], 'gasoil.csv')", variant)
+                self.assertEqual(got["names"], [r["cut"] for r in expected])
+                for column, values in got["columns"].items():
+                    for value, record in zip(values, expected):
+                        self.assertTrue(math.isclose(value, record[column], rel_tol=REL), (how, column))
+
     # ---- a file dropped on the page loads as one picked ----
     def test_dropped_file_loads(self):
         self.open_page()
