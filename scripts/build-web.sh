@@ -12,7 +12,7 @@ out=build/web
 dirs=$(sed -n 's|^ *\${CMAKE_CURRENT_SOURCE_DIR}/\([a-z_]*\)/\*\.cpp)\?$|\1|p' CMakeLists.txt | tr '\n' ' ')
 # Every C export of the library (the lists the export test checks), callable from the page.
 exports=$(grep -hv '^#' tests/exports/*.txt | sed '/^$/d; s/^/_/' | sort -u | paste -sd, -)
-make -s -j2 -f web/engine.mk SRC_DIRS="$dirs" OUT="$out" EXPORTS="$exports"
+make -s -j2 -f web/engine.mk SRC_DIRS="$dirs" OUT="$out" WORK=build/web-engine EXPORTS="$exports"
 cp web/index.html web/style.css "$out"/
 mkdir -p "$out/js"
 cp web/js/*.js "$out/js/"
