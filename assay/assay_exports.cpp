@@ -77,6 +77,20 @@ void copyOut(const std::vector<double>& v, double* out) {
   if (!v.empty()) std::memcpy(out, v.data(), v.size() * sizeof(double));
 }
 
+// Lines of text, each ended by a newline.
+std::string joinedLines(const std::vector<std::string>& lines) {
+  std::string all;
+  for (const std::string& line : lines) all += line + "\n";
+  return all;
+}
+
+// Copies text into the caller's buffer, or fails naming what did not fit.
+void textOut(const std::string& text, char* out, int size, int* needed, const char* what) {
+  if (qira::assay::copyText(text, out, size, needed) != QIRA_ASSAY_OK)
+    fail(QIRA_ASSAY_BUFFER_TOO_SMALL, "%s need %d bytes, room for %d", what,
+         static_cast<int>(text.size() + 1), size);
+}
+
 void cutWith(QiraAssay* a, const Boundaries& b) {
   qira::assay::CutTable t = qira::assay::cutTable(a->stream, b);
   a->table = std::move(t);
@@ -365,6 +379,27 @@ QIRA_API int QiraAssay_RowName(const QiraAssay* assay, int row, char* text, int 
   });
 }
 
+QIRA_API int QiraAssay_Table(const QiraAssay* assay, int capacity, double* values,
+                             int* light_end, int* rows) {
+  return run(assay, [&] {
+    require(values, "values");
+    requireTable(assay);
+    const int n = assay->table.rows();
+    deliver(n, capacity, rows);
+    for (int c = 0; c < QIRA_ASSAY_COLUMN_COUNT; ++c)
+      copyOut(assay->table.columns[c], values + static_cast<size_t>(c) * capacity);
+    if (light_end)
+      for (int r = 0; r < n; ++r) light_end[r] = assay->table.lightEnd[r];
+  });
+}
+
+QIRA_API int QiraAssay_RowNames(const QiraAssay* assay, char* text, int size, int* needed) {
+  return run(assay, [&] {
+    requireTable(assay);
+    textOut(joinedLines(assay->table.names), text, size, needed, "the row names");
+  });
+}
+
 QIRA_API int QiraAssay_Bulk(const QiraAssay* assay, int quantity, double* value) {
   return run(assay, [&] {
     checkedCode("quantity", quantity, 4);
@@ -379,11 +414,7 @@ QIRA_API int QiraAssay_Bulk(const QiraAssay* assay, int quantity, double* value)
 QIRA_API int QiraAssay_Notes(const QiraAssay* assay, char* text, int size, int* needed) {
   return run(assay, [&] {
     requireTable(assay);
-    std::string all;
-    for (const std::string& n : assay->table.notes) all += n + "\n";
-    if (qira::assay::copyText(all, text, size, needed) != QIRA_ASSAY_OK)
-      fail(QIRA_ASSAY_BUFFER_TOO_SMALL, "the notes need %d bytes, room for %d",
-           static_cast<int>(all.size() + 1), size);
+    textOut(joinedLines(assay->table.notes), text, size, needed, "the notes");
   });
 }
 

@@ -90,7 +90,13 @@ struct Handler {
     for (size_t i = 0; i < x.size(); ++i) h.SetVsdata(static_cast<int>(i), static_cast<float>(x[i]));
     return value;
   }
-  double density(double tC) { return mixture(&ViscHandler::LiquidMassDensity, tC, "density"); }
+  double density(double tC) {
+    const double rho = mixture(&ViscHandler::LiquidMassDensity, tC, "density");
+    if (!(rho > 0 && std::isfinite(rho)))
+      fail(QIRA_ASSAY_CALCULATION, "the viscosity handler gives a mixture density of %g kg/m3 "
+           "at %.10g K", rho, tC + kCelsiusZero);
+    return rho;
+  }
 };
 
 // The handler's bulk points (C, measured, calculated in its dynamic unit).
@@ -135,8 +141,9 @@ void fillViscosities(CutTable& t, const std::vector<ViscosityPoint>& bulk) {
   }
   v.h.CharacterizeViscosity();
   for (int i = 0; i < t.rows(); ++i) {
-    t.columns[QIRA_ASSAY_VISC38][i] = v.h.GetCpvVisc38(i);
-    t.columns[QIRA_ASSAY_VISC100][i] = v.h.GetCpvVisc100(i);
+    // a value the handler could not compute (not a number) counts as none
+    t.columns[QIRA_ASSAY_VISC38][i] = finiteOrMissing(v.h.GetCpvVisc38(i));
+    t.columns[QIRA_ASSAY_VISC100][i] = finiteOrMissing(v.h.GetCpvVisc100(i));
   }
   if (bulk.empty()) return;
   std::vector<ViscosityPoint> given = bulk;
@@ -144,8 +151,8 @@ void fillViscosities(CutTable& t, const std::vector<ViscosityPoint>& bulk) {
   std::vector<FitPoint> report;
   for (const ViscosityPoint& p : given)
     report.push_back({p.temperature, p.cst,
-                      v.mixture(&ViscHandler::LiquidKinematicViscosity,
-                                p.temperature - kCelsiusZero, "kinematic viscosity"),
+                      finiteOrMissing(v.mixture(&ViscHandler::LiquidKinematicViscosity,
+                                                p.temperature - kCelsiusZero, "kinematic viscosity")),
                       true});
   for (const auto& b : bulkPoints(v.h)) {
     const double tK = b[0] + kCelsiusZero;
@@ -154,8 +161,8 @@ void fillViscosities(CutTable& t, const std::vector<ViscosityPoint>& bulk) {
     });
     if (measured) continue;
     const double rho = v.density(b[0]);
-    report.push_back({tK, b[1] * 1000.0 / rho, isMissing(b[2]) ? kMissing : b[2] * 1000.0 / rho,
-                      false});
+    report.push_back({tK, b[1] * 1000.0 / rho,
+                      isMissing(b[2]) ? kMissing : finiteOrMissing(b[2] * 1000.0 / rho), false});
   }
   std::stable_sort(report.begin(), report.end(), [](const FitPoint& a, const FitPoint& b) {
     return a.temperature < b.temperature;

@@ -71,7 +71,8 @@ void anyArguments(FuzzInput& in) {
     FUZZ_CHECK(w == kMissing);
   const double ws = QiraCrit_CostaldOmegaHT1979(tb, tc, pc);
   FUZZ_CHECK(ws == kMissing || (ws >= -0.5 && ws <= 2.5));
-  if (!(usable(tb) && usable(tc) && usable(pc) && tb < tc && pc > 101.325))
+  if (!(usable(tb) && usable(tc) && usable(pc) && tb < tc && pc > 101.325 &&
+        101.325 / pc < tb / tc))
     FUZZ_CHECK(ws == kMissing);
   const double v = checkedPositive(QiraCrit_CostaldVolumeHT1979(tc, pc, omega));
   if (!(usable(tc) && usable(pc) && std::isfinite(omega))) FUZZ_CHECK(v == kMissing);

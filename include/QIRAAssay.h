@@ -386,6 +386,25 @@ QIRA_API int QiraAssay_Column(const QiraAssay* assay, int column, int capacity,
 QIRA_API int QiraAssay_RowName(const QiraAssay* assay, int row, char* text, int size,
                                int* needed, int* light_end);
 
+/** The whole cut table in one call: every column, column after column.
+ * @param[in] assay the object
+ * @param[in] capacity rows the caller has room for
+ * @param[out] values QIRA_ASSAY_COLUMN_COUNT x capacity values: column c's value of row r
+ *             at values[c * capacity + r]
+ * @param[out] light_end capacity flags (may be null): 1 for a light end, 0 for a cut
+ * @param[out] rows number of rows (written also when capacity is short)
+ * @return QIRA_ASSAY_OK; _NULL_ARGUMENT; _NOT_READY; _BUFFER_TOO_SMALL. */
+QIRA_API int QiraAssay_Table(const QiraAssay* assay, int capacity, double* values,
+                             int* light_end, int* rows);
+
+/** The names of all rows, in row order, each ended by '\n'.
+ * @param[in] assay the object
+ * @param[out] text buffer of `size` bytes (may be null when size is 0)
+ * @param[in] size bytes available
+ * @param[out] needed bytes the names need with the terminating zero (may be null)
+ * @return QIRA_ASSAY_OK; _NULL_ARGUMENT; _NOT_READY; _BUFFER_TOO_SMALL. */
+QIRA_API int QiraAssay_RowNames(const QiraAssay* assay, char* text, int size, int* needed);
+
 /** A bulk value of the cut table.
  * @param[in] assay the object
  * @param[in] quantity QIRA_ASSAY_BULK_SG, _BULK_MW, _BULK_WATSON_K or _MW_SCALE

@@ -221,6 +221,8 @@ SIGNATURES = {
     "QiraAssay_RowCount": (I, [c_void_p, PI]),
     "QiraAssay_Column": (I, [c_void_p, I, I, PD, PI]),
     "QiraAssay_RowName": (I, [c_void_p, I, c_char_p, I, PI, PI]),
+    "QiraAssay_Table": (I, [c_void_p, I, PD, PI, PI]),
+    "QiraAssay_RowNames": (I, [c_void_p, c_char_p, I, PI]),
     "QiraAssay_Bulk": (I, [c_void_p, I, PD]),
     "QiraAssay_Notes": (I, [c_void_p, c_char_p, I, PI]),
     "QiraAssay_ViscosityFit": (I, [c_void_p, I, PD, PD, PD, PI, PI]),

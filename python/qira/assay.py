@@ -66,8 +66,14 @@ _TOO_SMALL = 6
 _D, _I = ctypes.c_double, ctypes.c_int
 
 
+_FUNCTIONS = {}
+
+
 def _fn(name):
-    return library().function(name)
+    fn = _FUNCTIONS.get(name)
+    if fn is None:
+        fn = _FUNCTIONS[name] = library().function(name)
+    return fn
 
 
 class _Object:
@@ -88,39 +94,38 @@ class _Object:
                 pass
 
     def message(self):
-        size = _I(0)
-        _fn("QiraAssay_LastError")(self.ptr, None, 0, ctypes.byref(size))
-        buf = ctypes.create_string_buffer(max(size.value, 1))
-        _fn("QiraAssay_LastError")(self.ptr, buf, len(buf), None)
-        return buf.value.decode()
+        return self.text("QiraAssay_LastError")
 
-    def call(self, name, *args):
-        status = _fn(name)(self.ptr, *args)
-        if status:
+    def check(self, name, status):
+        if status:  # the failure's message, in the library's words
             raise (ValueError(self.message()) if status in _INPUT_STATUSES
                    else QiraError(name, self.message()))
-        return status
+
+    def call(self, name, *args):
+        self.check(name, _fn(name)(self.ptr, *args))
 
     def arrays(self, name, types, *lead):
         """The arrays a QiraAssay_ query writes (capacity, arrays..., count) as lists."""
-        for capacity in (64, None):
-            if capacity is None:
-                capacity = count.value
-            bufs = [(t * max(capacity, 1))() for t in types]
-            count = _I(0)
+        capacity, count = 64, _I(0)
+        bufs = [(t * capacity)() for t in types]
+        status = _fn(name)(self.ptr, *lead, capacity, *bufs, ctypes.byref(count))
+        if status == _TOO_SMALL:
+            capacity = count.value
+            bufs = [(t * capacity)() for t in types]
             status = _fn(name)(self.ptr, *lead, capacity, *bufs, ctypes.byref(count))
-            if status != _TOO_SMALL:
-                break
-        if status:
-            self.call(name, *lead, capacity, *bufs, ctypes.byref(count))
+        self.check(name, status)
         n = count.value
         return [b[:n] for b in bufs]
 
     def text(self, name, *lead):
-        size = _I(0)
-        _fn(name)(self.ptr, *lead, None, 0, ctypes.byref(size))
-        buf = ctypes.create_string_buffer(max(size.value, 1))
-        self.call(name, *lead, buf, len(buf), None)
+        """The text a QiraAssay_ query writes (buffer, size, needed)."""
+        buf, size = ctypes.create_string_buffer(1024), _I(0)
+        status = _fn(name)(self.ptr, *lead, buf, 1024, ctypes.byref(size))
+        if status == _TOO_SMALL:
+            buf = ctypes.create_string_buffer(size.value)
+            status = _fn(name)(self.ptr, *lead, buf, size.value, None)
+        if name != "QiraAssay_LastError":
+            self.check(name, status)
         return buf.value.decode()
 
     def value(self, name, *lead):
@@ -428,32 +433,37 @@ class CutTable:
     def __init__(self, assay):
         self.assay = assay
         o = assay._obj
-        rows = _I(0)
-        o.call("QiraAssay_RowCount", ctypes.byref(rows))
-        n = rows.value
-        buf, count = (_D * max(n, 1))(), _I(0)
-        columns = []
-        column = _fn("QiraAssay_Column")
-        for code in range(len(COLUMNS) - 1):
-            if column(o.ptr, code, n, buf, ctypes.byref(count)):
-                o.call("QiraAssay_Column", code, n, buf, ctypes.byref(count))
-            columns.append(buf[:n])
-        name, light, row_name = ctypes.create_string_buffer(64), _I(0), _fn("QiraAssay_RowName")
-        self._rows = []
-        for i in range(n):
-            if row_name(o.ptr, i, name, len(name), None, ctypes.byref(light)):
-                o.call("QiraAssay_RowName", i, name, len(name), None, ctypes.byref(light))
-            row = {"cut": name.value.decode(), "hypo": not light.value}
-            for key, values in zip(COLUMNS[1:], columns):
-                v = values[i]
-                row[key] = None if v == MISSING and key in ("visc38", "visc100") else v
-            self._rows.append(row)
+        n = _I(0)
+        o.call("QiraAssay_RowCount", ctypes.byref(n))
+        n = n.value
+        values, light = (_D * (n * (len(COLUMNS) - 1)))(), (_I * n)()
+        o.call("QiraAssay_Table", n, values, light, None)
+        self._names = o.text("QiraAssay_RowNames").split("\n")
+        self._light = light[:n]
+        values = values[:]
+        self._columns = [values[k * n:(k + 1) * n] for k in range(len(COLUMNS) - 1)]
+        self._records = None
         self.sg, self.mw, self.watson_k, self.mw_scale = (
             o.value("QiraAssay_Bulk", q) for q in range(4))
         self.notes = [line for line in o.text("QiraAssay_Notes").split("\n") if line]
         t, m, c, g = o.arrays("QiraAssay_ViscosityFit", (_D, _D, _D, _I))
         self.viscosity_fit = [ViscosityFit(ti, mi, None if ci == MISSING else ci, bool(gi))
                               for ti, mi, ci, gi in zip(t, m, c, g)] if assay.viscosities else None
+
+    @property
+    def _rows(self):
+        """The rows as dicts (COLUMNS and hypo), built on first use."""
+        if self._records is None:
+            columns = list(self._columns)
+            for key in ("visc38", "visc100"):
+                k = COLUMNS.index(key) - 1
+                columns[k] = [None if v == MISSING else v for v in columns[k]]
+            keys, self._records = COLUMNS[1:], []
+            for name, light, row in zip(self._names, self._light, zip(*columns)):
+                record = dict(zip(keys, row))
+                record["cut"], record["hypo"] = name, not light
+                self._records.append(record)
+        return self._records
 
     @property
     def records(self):
