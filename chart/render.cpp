@@ -18,7 +18,11 @@ const Frame kViscosityFrame{690, kPanelTop, 400, kPanelHeight};
 
 std::string renderSvg(const ChartModel& model) {
   SvgWriter body;
-  if (!model.title.empty()) body.text(kWidth / 2, 34, model.title, 17, "middle", "#111", 0, false, true);
+  if (!model.title.empty()) {
+    // a long title is set smaller, down to the caption's size, to stay on the page
+    double size = std::clamp((kWidth - 40) / textWidth(model.title, 1.0) / 1.1, kCaptionFont, 17.0);
+    body.text(kWidth / 2, 34, model.title, size, "middle", "#111", 0, false, true);
+  }
   auto distillation = drawDistillationPanel(body, kDistillationFrame, model);
   auto viscosity = drawViscosityPanel(body, kViscosityFrame, model);
   double legendTop = kPanelTop + kPanelHeight + 62;

@@ -84,7 +84,7 @@ def _build_tree_candidates(package_dir):
 
 def _searched_message(searched):
     return ("no loadable QIRAPropCalculator library; searched:\n  " + "\n  ".join(searched) +
-            "\nInstall the package with `pip install --no-build-isolation --no-index <checkout>`"
+            "\nInstall the package with `bash scripts/install-python.sh` in the checkout"
             ", or set %s to the library file (or its folder), e.g.\n"
             "  export %s=/path/to/build/release/libQIRAPropCalculator.so" % (_LIBRARY_ENV, _LIBRARY_ENV))
 

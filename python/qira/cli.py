@@ -59,6 +59,9 @@ def _cut_options(args):
 def _write_all(files):
     """Writes every (path, text) pair, or none: each goes to a temporary file beside its
     target first, and all are moved into place only when all were written."""
+    for target, _ in files:
+        if os.path.isdir(target):
+            raise OSError("cannot write %s: it is a folder (nothing was written)" % target)
     staged, target = [], None
     try:
         for target, text in files:

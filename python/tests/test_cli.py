@@ -2,6 +2,7 @@
 met is a row, run through the command (a separate process: exit status, no traceback) and
 through Python (Assay.load)."""
 import json
+import math
 import os
 import shutil
 import subprocess
@@ -75,6 +76,9 @@ class FileMistakes(unittest.TestCase):
          ['text.csv: line 8 (curve): temperature "hot" is not a number']),
         ("unknown CSV row key", "row.csv", csv_text().replace("sg,", "gravity,"),
          ['row.csv: line 5: unknown row key "gravity"']),
+        ("the library's refusal: a D86 in F labelled C, named with the file and key", "f-as-c.json",
+         changed(curve=[[0, 356], [10, 414], [50, 518], [90, 626], [100, 680]]),
+         ["f-as-c.json: curve: the D86 reading", "(680 C) lies above", "(400 C)"]),
         ("not JSON", "broken.json", '{"name": "x",,}', ["broken.json: line 1 column 14: not valid JSON"]),
         ("not UTF-8 (a Latin-1 export)", "latin.csv", None, ["latin.csv: byte 9: the file is not UTF-8"]),
         ("comma CSV", "comma.csv", csv_text(), None),
@@ -198,3 +202,84 @@ class OutputMistakes(unittest.TestCase):
 
 if __name__ == "__main__":
     unittest.main()
+
+
+class ChartMistakes(unittest.TestCase):
+    """The chart the command writes and qira.chart draws (one renderer, the library's):
+    each fault of the former charts is a row checked on every example."""
+
+    @staticmethod
+    def parse(svg):
+        import xml.etree.ElementTree as ET
+        ns = "{http://www.w3.org/2000/svg}"
+        root = ET.fromstring(svg)   # well-formed XML
+        texts = [(float(t.get("x")), float(t.get("y")), t.text or "", t.get("transform") or "",
+                  t.get("text-anchor")) for t in root.iter(ns + "text")]
+        frames = [tuple(float(r.get(k)) for k in ("x", "y", "width", "height"))
+                  for r in root.iter(ns + "rect") if r.get("stroke") == "#444"]
+        return root, ns, texts, frames
+
+    def check(self, name, table, svg):
+        root, ns, texts, (left, right) = self.parse(svg)
+        bottom = left[1] + left[3]
+        legend = [t for t in texts if t[2].startswith(("laboratory", "TBP (", "cuts:", "pseudo-components through",
+                                                       "measured bulk", "light ends:"))]
+        cuts = [r for r in table.records if r["t_low"] != r["t_high"]]
+        light = [r["cut"] for r in table.records if r["t_low"] == r["t_high"]]
+        line_labels = sorted(t[1] for t in texts if abs(t[0] - (right[0] + right[2] + 8)) < 0.2)
+        names = sorted(t[0] for t in texts if t[3].startswith("rotate(-90") and t[2] in
+                       {r["cut"] for r in table.records})
+        ticks = [float(t[2]) for t in texts if t[4] == "end" and abs(t[0] - (right[0] - 6)) < 0.2]
+        boundary_labels = [t for t in texts if abs(t[0] - (left[0] + left[2] + 7)) < 0.2]
+        lowest = min(r["visc100"] for r in cuts if r["visc100"])
+        rows = [
+            ("the legend stands outside the plotting areas", legend and all(t[1] > bottom + 40 for t in legend)),
+            ("line labels do not collide", all(b - a >= 10.9 for a, b in zip(line_labels, line_labels[1:]))),
+            ("cut names do not collide", all(b - a >= 11.9 for a, b in zip(names, names[1:]))),
+            ("viscosity ticks are 1-2-5 values", ticks and all(
+                round(v / 10 ** math.floor(math.log10(v) + 1e-9), 6) in (1, 2, 5) for v in ticks)),
+            ("the lowest tick covers the light cuts", min(ticks) <= max(lowest, 0.2)),
+            ("every cut and light end named", {r["cut"] for r in table.records} <=
+             {t[2] for t in texts} or "left out for room" in svg),
+            ("light ends labelled", all(n in {t[2] for t in texts} for n in light)),
+            ("every cut boundary labelled", len(boundary_labels) == len(cuts) + 1 or "left out" in svg),
+            ("a caption names the methods", "Riazi and Daubert (1980)" in svg and "ASTM D341" in svg),
+            ("clipped lines are marked", (root.find(ns + "polygon") is not None) ==
+             ("leave the axis range" in svg)),
+        ]
+        for case, holds in rows:
+            self.assertTrue(holds, "%s: %s" % (name, case))
+
+    def test_every_example_from_python_and_the_command(self):
+        from qira import chart
+        folder = tempfile.mkdtemp()
+        try:
+            for name in sorted(os.listdir(EXAMPLES)):
+                with self.subTest(name):
+                    table = Assay.load(os.path.join(EXAMPLES, name)).cut()
+                    svg = chart.svg(table)
+                    self.check(name, table, svg)
+                    status, _, err = run(["cut", os.path.join(EXAMPLES, name)], folder)
+                    self.assertEqual(status, 0, err)
+                    with open(os.path.join(folder, os.path.splitext(name)[0] + ".svg"), encoding="utf-8") as f:
+                        self.assertEqual(f.read(), svg)   # one renderer behind both
+        finally:
+            shutil.rmtree(folder)
+
+    def test_extrapolated_ends_dashed(self):
+        from qira import chart
+        data = json.loads(changed(curve=[[10, 212], [30, 245], [50, 270], [70, 295], [90, 330]]))
+        cases = [  # (case, assay, dashed segments expected)
+            ("readings 10 to 90 %: both TBP ends extrapolated", Assay.from_dict(data), 2),
+            ("readings 0 to 100 %: nothing extrapolated", Assay.load(DIESEL), 0),
+        ]
+        for case, assay, dashed in cases:
+            with self.subTest(case):
+                svg = chart.svg(assay.cut(count=5))
+                self.assertEqual(svg.count('stroke-dasharray="6,4" points='), dashed)
+                self.assertEqual("dashed: extrapolated" in svg, dashed > 0)
+                self.assertIn("TBP from D86 by API 3A1.1", svg)
+
+    def test_example_host_mon_line(self):
+        with open(os.path.join(ROOT, "examples", "example_host.out"), encoding="utf-8") as f:
+            self.assertNotIn("MON estimated", f.read())  # no MonClear with a meaningless b
