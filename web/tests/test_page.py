@@ -180,6 +180,19 @@ class PageTest(unittest.TestCase):
                 self.assert_cetane(mix, stem)
                 self.screenshot(stem)
 
+    def test_blend_shares_not_adding_up_are_refused_as_by_the_package(self):
+        self.open_page()
+        paths = [os.path.join(EXAMPLES, f) for f in ("diesel-d86.json", "gasoil-d2887.csv")]
+        self.load(*paths)
+        for box, share in zip(self.driver.find_elements(By.CSS_SELECTOR, "#stream-list input.share"), ("0.3", "0.6")):
+            box.send_keys(share)
+        self.driver.find_element(By.ID, "blend-button").click()
+        with self.assertRaises(ValueError) as refused:
+            blend([(Assay.load(p), s) for p, s in zip(paths, (0.3, 0.6))])
+        self.assertEqual(self.driver.find_element(By.CSS_SELECTOR, '[data-error-for="blend"]').text,
+                         str(refused.exception))
+        self.assertEqual(len(self.driver.execute_script("return QiraPage.streams()")), 2)
+
     # ---- bad files: the command's message ----
     DIESEL = {"name": "diesel", "standard": "D86", "temperature_unit": "C", "yield_unit": "percent",
               "curve": [[0, 180.0], [50, 270.0], [100, 360.0]], "sg": 0.845}
