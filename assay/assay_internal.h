@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "QIRAAssay.h"
+#include "frame/constants.h"
 
 namespace qira {
 namespace assay {
@@ -22,16 +23,14 @@ struct Failure {
 // Throws Failure{status, printf-formatted message}.
 [[noreturn]] void fail(int status, const char* format, ...);
 
-// ---- Constants of the workflow (each with its source) ----------------------------------
+// ---- Constants of the workflow -------------------------------------------------------
 
-// Water at 60 F, kg/m3: liquid density = SG x this (the value the cut table has always
-// used for the viscosity handler's liquid densities; API Technical Data Book, 60 F).
-constexpr double kWater60F = 999.016;
-// One atmosphere, kPa: the pressure of the viscosity handler's mixture properties.
-constexpr double kAtmosphere = 101.325;
+// Liquid density = SG x water at 60 F (kWaterDensity60F); the viscosity handler's mixture
+// properties at one atmosphere (kStandardAtmosphere): both in frame/constants.h.
 // The cut table's viscosity temperatures, 38 and 100 C, in K.
 constexpr double kT38 = 311.15;
 constexpr double kT100 = 373.15;
+// Degrees C to kelvin (the viscosity handler takes degrees C), as frame/units.h.
 constexpr double kCelsiusZero = 273.15;
 
 // ---- Tables the library carries (assay_tables.cpp) -----------------------------------

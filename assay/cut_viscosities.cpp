@@ -8,24 +8,11 @@
 #include "ViscHandler.h"
 #include "assay/assay_internal.h"
 #include "frame/missing.h"
+#include "frame/walther.h"
 
 namespace qira {
 namespace assay {
 namespace {
-
-// The ASTM D341 ordinate log10 log10(Z) of a kinematic viscosity (cSt), with
-// Z = nu + 0.7 plus the low-viscosity term exp(-1.47 - 1.84 nu - 0.51 nu^2) below 2 cSt.
-double walther(double nu) {
-  double z = nu + 0.7;
-  if (nu <= 2.0) z += std::exp(-1.47 - 1.84 * nu - 0.51 * nu * nu);
-  return std::log10(std::log10(z));
-}
-
-// The kinematic viscosity (cSt) of an ASTM D341 ordinate (inverse of walther).
-double waltherInverse(double w) {
-  const double t = std::pow(10.0, std::pow(10.0, w)) - 0.7;
-  return t - std::exp(-0.7487 - 3.295 * t + 0.6119 * t * t - 0.3193 * std::pow(t, 3.0));
-}
 
 bool byTemperature(const ViscosityPoint& a, const ViscosityPoint& b) {
   return a.temperature < b.temperature || (a.temperature == b.temperature && a.cst < b.cst);
@@ -67,7 +54,7 @@ struct Handler {
       h.SetOmega(i, v(QIRA_ASSAY_OMEGA));
       h.SetMw(i, v(QIRA_ASSAY_MW));
       h.SetBoil(i, v(QIRA_ASSAY_NBP));
-      h.SetLiqDen(i, static_cast<float>(t.columns[QIRA_ASSAY_SG_COLUMN][i] * kWater60F));
+      h.SetLiqDen(i, static_cast<float>(t.columns[QIRA_ASSAY_SG_COLUMN][i] * kWaterDensity60F));
       h.SetWsrk(i, v(QIRA_ASSAY_OMEGA_SRK));
       h.SetVchar(i, v(QIRA_ASSAY_VSTAR));
       h.SetVsdata(i, static_cast<float>(x[i]));
@@ -83,7 +70,7 @@ struct Handler {
   double mixture(double (ViscHandler::*property)(double, double, double*), double tC,
                  const char* what) {
     std::vector<double> c = x;
-    const double value = (h.*property)(tC, kAtmosphere, c.data());
+    const double value = (h.*property)(tC, kStandardAtmosphere, c.data());
     if (isMissing(value))
       fail(QIRA_ASSAY_CALCULATION, "the viscosity handler gives no mixture %s at %.10g K",
            what, tC + kCelsiusZero);
@@ -123,9 +110,9 @@ double waltherAt(const std::vector<ViscosityPoint>& points, double t) {
     fail(QIRA_ASSAY_INVALID, "viscosities: a Walther line needs two different temperatures");
   ViscosityPoint p1 = near.front(), p2 = *other;
   if (byTemperature(p2, p1)) std::swap(p1, p2);
-  const double w1 = walther(p1.cst), w2 = walther(p2.cst);
-  const double slope = (w2 - w1) / (std::log10(p2.temperature) - std::log10(p1.temperature));
-  return waltherInverse(w1 + slope * (std::log10(t) - std::log10(p1.temperature)));
+  const double w1 = waltherOrdinate(p1.cst), w2 = waltherOrdinate(p2.cst);
+  const double x1 = waltherAbscissa(p1.temperature), x2 = waltherAbscissa(p2.temperature);
+  return waltherViscosity(w1 + (w2 - w1) / (x2 - x1) * (waltherAbscissa(t) - x1));
 }
 
 void fillViscosities(CutTable& t, const std::vector<ViscosityPoint>& bulk) {

@@ -7,16 +7,14 @@
 #include "QIRACriticalProps.h"
 #include "QIRASolvers.h"
 #include "frame/boundary.h"
+#include "frame/constants.h"
+#include "frame/fraction_relations.h"
 #include "frame/missing.h"
 
 namespace qira {
 namespace {
 
 constexpr double kRankinePerKelvin = 1.8;
-constexpr double kKpaPerPsia = 6.894757293168;
-constexpr double kM3PerKmolPerFt3PerLbmol = 0.028316846592 / 0.45359237;
-constexpr double kAtmKpa = 101.325;
-constexpr double kGasConstant = 8.314462618;  // kPa m3 / (kmol K)
 
 bool positive(double x) { return std::isfinite(x) && x > 0; }
 
@@ -129,7 +127,7 @@ QIRA_API double QiraCrit_PcRiaziDaubert1980(double tb, double sg) {
   return qira::withBoilingPointAndGravity(tb, sg, [&] {
     return qira::positiveOrMissing(
         qira::riaziDaubert(tb * qira::kRankinePerKelvin, sg, 3.12281e9, -2.3125, 2.3201) *
-        qira::kKpaPerPsia);
+        qira::kKpaPerPsi);
   });
 }
 
@@ -137,7 +135,7 @@ QIRA_API double QiraCrit_VcRiaziDaubert1980(double tb, double sg) {
   return qira::withBoilingPointAndGravity(tb, sg, [&] {
     const double t = tb * qira::kRankinePerKelvin;
     const double specific = qira::riaziDaubert(t, sg, 7.5214e-3, 0.2896, -0.7666);  // ft3/lb
-    const double mw = qira::riaziDaubert(t, sg, 4.5673e-5, 2.1962, -1.0164);
+    const double mw = qira::riaziDaubertMolecularWeight(tb, sg);
     return qira::positiveOrMissing(specific * mw * qira::kM3PerKmolPerFt3PerLbmol);
   });
 }
@@ -158,7 +156,7 @@ QIRA_API double QiraCrit_PcKeslerLee1976(double tb, double sg) {
                         (0.24244 + 2.2898 / sg + 0.11857 / s2) * 1e-3 * t +
                         (1.4685 + 3.648 / sg + 0.47227 / s2) * 1e-7 * t * t -
                         (0.42019 + 1.6977 / s2) * 1e-10 * t * t * t;
-    return qira::positiveOrMissing(std::exp(lnPc) * qira::kKpaPerPsia);
+    return qira::positiveOrMissing(std::exp(lnPc) * qira::kKpaPerPsi);
   });
 }
 
@@ -171,11 +169,11 @@ QIRA_API double QiraCrit_AcentricKeslerLee1976(double tb, double sg, double tc, 
     double omega;
     if (tbr <= 0.8) {
       const double lnTbr = std::log(tbr), tbr6 = std::pow(tbr, 6);
-      omega = (-std::log(pc / qira::kAtmKpa) - 5.92714 + 6.09648 / tbr + 1.28862 * lnTbr -
+      omega = (-std::log(pc / qira::kStandardAtmosphere) - 5.92714 + 6.09648 / tbr + 1.28862 * lnTbr -
                0.169347 * tbr6) /
               (15.2518 - 15.6875 / tbr - 13.4721 * lnTbr + 0.43577 * tbr6);
     } else {
-      const double kw = std::cbrt(tb * qira::kRankinePerKelvin) / sg;
+      const double kw = qira::watsonFactorFromBoilingPoint(tb, sg);
       omega = -7.904 + 0.1352 * kw - 0.007465 * kw * kw + 8.359 * tbr +
               (1.408 - 0.01063 * kw) / tbr;
     }
@@ -194,7 +192,7 @@ QIRA_API double QiraCrit_TcTwu1984(double tb, double sg) {
 QIRA_API double QiraCrit_PcTwu1984(double tb, double sg) {
   return qira::withBoilingPointAndGravity(tb, sg, [&] {
     const qira::TwuCritical c = qira::twuCritical(tb * qira::kRankinePerKelvin, sg);
-    return c.valid ? qira::positiveOrMissing(c.pc * qira::kKpaPerPsia) : kMissing;
+    return c.valid ? qira::positiveOrMissing(c.pc * qira::kKpaPerPsi) : kMissing;
   });
 }
 
@@ -218,9 +216,9 @@ QIRA_API double QiraCrit_CostaldVolumeHT1979(double tc, double pc, double omega_
 QIRA_API double QiraCrit_CostaldOmegaHT1979(double tb, double tc, double pc) {
   return qira::guarded(kMissing, [&] {
     if (!(qira::positive(tb) && qira::positive(tc) && qira::positive(pc) && tb < tc &&
-          pc > qira::kAtmKpa))
+          pc > qira::kStandardAtmosphere))
       return kMissing;
-    const double tr = tb / tc, pr = qira::kAtmKpa / pc;
+    const double tr = tb / tc, pr = qira::kStandardAtmosphere / pc;
     // An SRK saturation pressure of one atmosphere at tb exists only when pr < tr;
     // outside, the search meets the liquid and vapour roots merged into one and would
     // return a number with no meaning.

@@ -16,7 +16,11 @@ namespace {
 
 // Cube root of 1.8: (Kw / 1.2164404)^3 = Kw^3 / 1.8 carries Kw over to a kelvin boiling point.
 constexpr double kCubeRoot18 = 1.2164404;
-constexpr double kWaterDensity60F = 998.9993;  // kg/m3
+// kg/m3: the water density written into the Katz-Firoozabadi density and the Twu gravity
+// of this library, each with its own gravity factor (0.9991 and 0.9979879); kept as
+// written, apart from the 60F water density of frame/constants.h, so that both
+// correlations give the results they always gave.
+constexpr double kCorrelationWaterDensity = 998.9993;
 
 double kelvinWatsonCube(double kw) { return std::pow(kw / kCubeRoot18, 3); }
 
@@ -86,7 +90,7 @@ double katzFiroozabadiDensity(double tbKelvin) {
   const double t2 = t * t;
   const double s = 0.5516 + 0.001208 * t - 2.231e-6 * t2 + 2.265e-9 * t2 * t -
                    8.614e-13 * t2 * t2;
-  return s / 0.9991 * kWaterDensity60F;
+  return s / 0.9991 * kCorrelationWaterDensity;
 }
 
 double twuMolecularWeight(double tbKelvin, double density) {
@@ -96,7 +100,7 @@ double twuMolecularWeight(double tbKelvin, double density) {
   double alpha = 1 - (0.533272 + 0.000191017 * x + 7.79681e-8 * x * x -
                       2.84376e-11 * x * x * x + 95.9468 * std::pow(100 / x, 13));
   if (alpha < 0.0001) alpha = 0.0001;
-  const double sg = std::min(density / kWaterDensity60F / 0.9979879, 1.394);
+  const double sg = std::min(density / kCorrelationWaterDensity / 0.9979879, 1.394);
   const double alpha3 = alpha * alpha * alpha;
   const double sg0 = 0.843593 - 0.128624 * alpha - 3.36159 * alpha3 -
                      13749.5 * std::pow(alpha, 12);

@@ -187,10 +187,10 @@ QIRA_API void QiraAssay_Free(QiraAssay* assay);
 /** The message of the object's last failure, empty after a success.
  * Text like "temperatures[2] = 410 K: the readings must ascend (above 420 K)".
  * @param[in] assay the object
- * @param[out] text buffer of `size` bytes for the message and its terminating zero (may
+ * @param[out] text [size] buffer of `size` bytes for the message and its terminating zero (may
  *             be null when size is 0)
  * @param[in] size bytes available in text
- * @param[out] needed bytes the message needs with its terminating zero (may be null)
+ * @param[out] needed [1] bytes the message needs with its terminating zero (may be null)
  * @return QIRA_ASSAY_OK; QIRA_ASSAY_NULL_ARGUMENT for a null assay;
  *         QIRA_ASSAY_BUFFER_TOO_SMALL when size < needed (text untouched). This call
  *         leaves the message as it is. */
@@ -204,9 +204,9 @@ QIRA_API int QiraAssay_LastError(const QiraAssay* assay, char* text, int size, i
  * @param[in] standard QIRA_ASSAY_D86, _D2887, _D1160 (atmospheric-equivalent
  *            temperatures) or _TBP
  * @param[in] n number of points, at least 3
- * @param[in] yields n fractions distilled, strictly ascending within 0..1, spanning at
+ * @param[in] yields [n] n fractions distilled, strictly ascending within 0..1, spanning at
  *            least 0.1
- * @param[in] temperatures n temperatures, K, strictly ascending within 200..1500 (D86 at
+ * @param[in] temperatures [n] n temperatures, K, strictly ascending within 200..1500 (D86 at
  *            most 673.15, D2887 at most 811.15)
  * @return QIRA_ASSAY_OK; _NULL_ARGUMENT; _INVALID (n < 3, unknown standard, a value not a
  *         number, outside its range or out of order); _IMPLAUSIBLE (beyond the standard's
@@ -233,9 +233,9 @@ QIRA_API int QiraAssay_SetMolecularWeight(QiraAssay* assay, double mw);
 /** Sets the measured bulk kinematic viscosities (replacing earlier ones).
  * @param[in] assay the object
  * @param[in] n number of points, 0 (clears them) or more
- * @param[in] temperatures n temperatures, K, each within 200..700, no two equal (may be
+ * @param[in] temperatures [n] n temperatures, K, each within 200..700, no two equal (may be
  *            null when n is 0)
- * @param[in] viscosities n kinematic viscosities, cSt, each within 0.05..1e7
+ * @param[in] viscosities [n] n kinematic viscosities, cSt, each within 0.05..1e7
  * @return QIRA_ASSAY_OK; _NULL_ARGUMENT; _INVALID (n < 0, a value not a number or out of
  *         range, two values at one temperature). */
 QIRA_API int QiraAssay_SetViscosities(QiraAssay* assay, int n, const double* temperatures,
@@ -245,8 +245,8 @@ QIRA_API int QiraAssay_SetViscosities(QiraAssay* assay, int n, const double* tem
  * describes the rest of the stream (replacing earlier ones; rows in the given order).
  * @param[in] assay the object
  * @param[in] n number of light ends, 0 (clears them) to the table's size, no name twice
- * @param[in] names n names from the light-ends table (QiraAssay_LightEnd)
- * @param[in] fractions n volume fractions of the whole stream, each within 0..0.5,
+ * @param[in] names [n] n names from the light-ends table (QiraAssay_LightEnd)
+ * @param[in] fractions [n] n volume fractions of the whole stream, each within 0..0.5,
  *            together below 0.9
  * @return QIRA_ASSAY_OK; _NULL_ARGUMENT; _INVALID. */
 QIRA_API int QiraAssay_SetLightEnds(QiraAssay* assay, int n, const char* const* names,
@@ -273,9 +273,9 @@ QIRA_API int QiraAssay_SetMethod(QiraAssay* assay, int method);
  * @param[in] assay the object, with a curve
  * @param[in] standard QIRA_ASSAY_TBP, QIRA_ASSAY_D86 or QIRA_ASSAY_D2887
  * @param[in] capacity length of yields and temperatures
- * @param[out] yields the curve's yields (fractions)
- * @param[out] temperatures its temperatures, K
- * @param[out] count number of points (written also when capacity is short)
+ * @param[out] yields [capacity] the curve's yields (fractions)
+ * @param[out] temperatures [capacity] its temperatures, K
+ * @param[out] count [1] number of points (written also when capacity is short)
  * @return QIRA_ASSAY_OK; _NULL_ARGUMENT; _INVALID (standard); _NOT_READY (no curve);
  *         _BUFFER_TOO_SMALL; _CALCULATION. */
 QIRA_API int QiraAssay_Curve(const QiraAssay* assay, int standard, int capacity,
@@ -283,7 +283,7 @@ QIRA_API int QiraAssay_Curve(const QiraAssay* assay, int standard, int capacity,
 
 /** The bulk SG of the stream: as given (or from API), else that of a 20-cut table.
  * @param[in] assay the object
- * @param[out] sg the SG
+ * @param[out] sg [1] the SG
  * @return QIRA_ASSAY_OK; _NULL_ARGUMENT; _NOT_READY; _CALCULATION. The object's cut table
  *         is left as it is. */
 QIRA_API int QiraAssay_StreamGravity(QiraAssay* assay, double* sg);
@@ -293,9 +293,9 @@ QIRA_API int QiraAssay_StreamGravity(QiraAssay* assay, double* sg);
  * @param[in] assay the object, with a curve
  * @param[in] step grid spacing, K, 0.1..1000
  * @param[in] capacity length of nbp and fractions
- * @param[out] nbp the components' normal boiling points, K
- * @param[out] fractions their volume fractions of the whole stream
- * @param[out] count number of components (written also when capacity is short)
+ * @param[out] nbp [capacity] the components' normal boiling points, K
+ * @param[out] fractions [capacity] their volume fractions of the whole stream
+ * @param[out] count [1] number of components (written also when capacity is short)
  * @return QIRA_ASSAY_OK; _NULL_ARGUMENT; _INVALID; _NOT_READY; _BUFFER_TOO_SMALL;
  *         _CALCULATION. */
 QIRA_API int QiraAssay_Components(const QiraAssay* assay, double step, int capacity,
@@ -304,7 +304,7 @@ QIRA_API int QiraAssay_Components(const QiraAssay* assay, double step, int capac
 /** A blended property of the stream.
  * @param[in] assay the object
  * @param[in] property QIRA_ASSAY_FLASH_POINT .. QIRA_ASSAY_RVP
- * @param[out] value the value, or QIRA_MISSING when the stream carries none
+ * @param[out] value [1] the value, or QIRA_MISSING when the stream carries none
  * @return QIRA_ASSAY_OK; _NULL_ARGUMENT; _INVALID. */
 QIRA_API int QiraAssay_Property(const QiraAssay* assay, int property, double* value);
 
@@ -312,9 +312,9 @@ QIRA_API int QiraAssay_Property(const QiraAssay* assay, int property, double* va
  * in temperature as set.
  * @param[in] assay the object
  * @param[in] capacity length of the arrays
- * @param[out] temperatures K
- * @param[out] viscosities cSt
- * @param[out] count number of points (written also when capacity is short)
+ * @param[out] temperatures [capacity] K
+ * @param[out] viscosities [capacity] cSt
+ * @param[out] count [1] number of points (written also when capacity is short)
  * @return QIRA_ASSAY_OK; _NULL_ARGUMENT; _BUFFER_TOO_SMALL. */
 QIRA_API int QiraAssay_Viscosities(const QiraAssay* assay, int capacity,
                                    double* temperatures, double* viscosities, int* count);
@@ -322,9 +322,9 @@ QIRA_API int QiraAssay_Viscosities(const QiraAssay* assay, int capacity,
 /** The stream's light ends (as set, or a blend's mixed ones), in row order.
  * @param[in] assay the object
  * @param[in] capacity length of the arrays
- * @param[out] indices each light end's index in the light-ends table (QiraAssay_LightEnd)
- * @param[out] fractions their volume fractions of the whole stream
- * @param[out] count number of light ends (written also when capacity is short)
+ * @param[out] indices [capacity] each light end's index in the light-ends table (QiraAssay_LightEnd)
+ * @param[out] fractions [capacity] their volume fractions of the whole stream
+ * @param[out] count [1] number of light ends (written also when capacity is short)
  * @return QIRA_ASSAY_OK; _NULL_ARGUMENT; _BUFFER_TOO_SMALL. */
 QIRA_API int QiraAssay_LightEnds(const QiraAssay* assay, int capacity, int* indices,
                                  double* fractions, int* count);
@@ -343,7 +343,7 @@ QIRA_API int QiraAssay_CutByCount(QiraAssay* assay, int count, double lo, double
 /** Cuts at the given boundaries: n - 1 cuts named "cut 1", "cut 2", ...
  * @param[in] assay the object, with a curve and a gravity
  * @param[in] n number of boundaries, 2..201
- * @param[in] boundaries n temperatures, K, strictly ascending within 100..1500
+ * @param[in] boundaries [n] n temperatures, K, strictly ascending within 100..1500
  * @return as QiraAssay_CutByCount. */
 QIRA_API int QiraAssay_CutAt(QiraAssay* assay, int n, const double* boundaries);
 
@@ -352,7 +352,7 @@ QIRA_API int QiraAssay_CutAt(QiraAssay* assay, int n, const double* boundaries);
  * residue); the first cut starts and the last ends with the curve, and cuts wholly
  * beyond the curve are left out.
  * @param[in] assay the object, with a curve and a gravity
- * @param[in] set the set's name
+ * @param[in] set [string] the set's name
  * @return as QiraAssay_CutByCount. */
 QIRA_API int QiraAssay_CutNamed(QiraAssay* assay, const char* set);
 
@@ -360,7 +360,7 @@ QIRA_API int QiraAssay_CutNamed(QiraAssay* assay, const char* set);
 
 /** Number of rows of the cut table: light ends, then cuts.
  * @param[in] assay the object
- * @param[out] rows the number
+ * @param[out] rows [1] the number
  * @return QIRA_ASSAY_OK; _NULL_ARGUMENT; _NOT_READY (no table). */
 QIRA_API int QiraAssay_RowCount(const QiraAssay* assay, int* rows);
 
@@ -368,8 +368,8 @@ QIRA_API int QiraAssay_RowCount(const QiraAssay* assay, int* rows);
  * @param[in] assay the object
  * @param[in] column QIRA_ASSAY_T_LOW .. QIRA_ASSAY_VISC100
  * @param[in] capacity length of values
- * @param[out] values the column, in the column's unit
- * @param[out] count number of rows (written also when capacity is short)
+ * @param[out] values [capacity] the column, in the column's unit
+ * @param[out] count [1] number of rows (written also when capacity is short)
  * @return QIRA_ASSAY_OK; _NULL_ARGUMENT; _INVALID (column); _NOT_READY;
  *         _BUFFER_TOO_SMALL. */
 QIRA_API int QiraAssay_Column(const QiraAssay* assay, int column, int capacity,
@@ -378,10 +378,10 @@ QIRA_API int QiraAssay_Column(const QiraAssay* assay, int column, int capacity,
 /** The name of one row: the light end's name, "cut N" or the named set's cut name.
  * @param[in] assay the object
  * @param[in] row 0 .. rows - 1
- * @param[out] text buffer of `size` bytes (may be null when size is 0)
+ * @param[out] text [size] buffer of `size` bytes (may be null when size is 0)
  * @param[in] size bytes available
- * @param[out] needed bytes the name needs with its terminating zero (may be null)
- * @param[out] light_end 1 for a light end (pure component), 0 for a cut (may be null)
+ * @param[out] needed [1] bytes the name needs with its terminating zero (may be null)
+ * @param[out] light_end [1] 1 for a light end (pure component), 0 for a cut (may be null)
  * @return QIRA_ASSAY_OK; _NULL_ARGUMENT; _INVALID (row); _NOT_READY; _BUFFER_TOO_SMALL. */
 QIRA_API int QiraAssay_RowName(const QiraAssay* assay, int row, char* text, int size,
                                int* needed, int* light_end);
@@ -389,35 +389,35 @@ QIRA_API int QiraAssay_RowName(const QiraAssay* assay, int row, char* text, int 
 /** The whole cut table in one call: every column, column after column.
  * @param[in] assay the object
  * @param[in] capacity rows the caller has room for
- * @param[out] values QIRA_ASSAY_COLUMN_COUNT x capacity values: column c's value of row r
+ * @param[out] values [17*capacity] QIRA_ASSAY_COLUMN_COUNT x capacity values: column c's value of row r
  *             at values[c * capacity + r]
- * @param[out] light_end capacity flags (may be null): 1 for a light end, 0 for a cut
- * @param[out] rows number of rows (written also when capacity is short)
+ * @param[out] light_end [capacity] capacity flags (may be null): 1 for a light end, 0 for a cut
+ * @param[out] rows [1] number of rows (written also when capacity is short)
  * @return QIRA_ASSAY_OK; _NULL_ARGUMENT; _NOT_READY; _BUFFER_TOO_SMALL. */
 QIRA_API int QiraAssay_Table(const QiraAssay* assay, int capacity, double* values,
                              int* light_end, int* rows);
 
 /** The names of all rows, in row order, each ended by '\n'.
  * @param[in] assay the object
- * @param[out] text buffer of `size` bytes (may be null when size is 0)
+ * @param[out] text [size] buffer of `size` bytes (may be null when size is 0)
  * @param[in] size bytes available
- * @param[out] needed bytes the names need with the terminating zero (may be null)
+ * @param[out] needed [1] bytes the names need with the terminating zero (may be null)
  * @return QIRA_ASSAY_OK; _NULL_ARGUMENT; _NOT_READY; _BUFFER_TOO_SMALL. */
 QIRA_API int QiraAssay_RowNames(const QiraAssay* assay, char* text, int size, int* needed);
 
 /** A bulk value of the cut table.
  * @param[in] assay the object
  * @param[in] quantity QIRA_ASSAY_BULK_SG, _BULK_MW, _BULK_WATSON_K or _MW_SCALE
- * @param[out] value the value
+ * @param[out] value [1] the value
  * @return QIRA_ASSAY_OK; _NULL_ARGUMENT; _INVALID; _NOT_READY. */
 QIRA_API int QiraAssay_Bulk(const QiraAssay* assay, int quantity, double* value);
 
 /** The cut table's notes, one per line, each line ended by '\n' (empty: none): the
  * Kesler-Lee acentric factors that stood in, and the plausibility warnings.
  * @param[in] assay the object
- * @param[out] text buffer of `size` bytes (may be null when size is 0)
+ * @param[out] text [size] buffer of `size` bytes (may be null when size is 0)
  * @param[in] size bytes available
- * @param[out] needed bytes the notes need with the terminating zero (may be null)
+ * @param[out] needed [1] bytes the notes need with the terminating zero (may be null)
  * @return QIRA_ASSAY_OK; _NULL_ARGUMENT; _NOT_READY; _BUFFER_TOO_SMALL. */
 QIRA_API int QiraAssay_Notes(const QiraAssay* assay, char* text, int size, int* needed);
 
@@ -427,11 +427,11 @@ QIRA_API int QiraAssay_Notes(const QiraAssay* assay, char* text, int size, int* 
  * handler's calculated value. No points when the stream has no bulk viscosities.
  * @param[in] assay the object
  * @param[in] capacity length of the arrays
- * @param[out] temperatures K
- * @param[out] measured cSt
- * @param[out] calculated cSt, QIRA_MISSING where the handler gives none
- * @param[out] given 1 measured, 0 derived
- * @param[out] count number of points (written also when capacity is short)
+ * @param[out] temperatures [capacity] K
+ * @param[out] measured [capacity] cSt
+ * @param[out] calculated [capacity] cSt, QIRA_MISSING where the handler gives none
+ * @param[out] given [capacity] 1 measured, 0 derived
+ * @param[out] count [1] number of points (written also when capacity is short)
  * @return QIRA_ASSAY_OK; _NULL_ARGUMENT; _NOT_READY; _BUFFER_TOO_SMALL. */
 QIRA_API int QiraAssay_ViscosityFit(const QiraAssay* assay, int capacity,
                                     double* temperatures, double* measured,
@@ -450,9 +450,9 @@ QIRA_API int QiraAssay_ViscosityFit(const QiraAssay* assay, int capacity,
  * measured points nearest the temperature, where every stream has at least two.
  * @param[in,out] mixture the object receiving the mixture
  * @param[in] n number of streams, at least 1
- * @param[in] streams n assays with curves and gravities (a mole basis also cuts each
+ * @param[in] streams [n] n assays with curves and gravities (a mole basis also cuts each
  *            into 20 cuts for its MW)
- * @param[in] shares n shares on the basis, each within 0..1, adding up to 1 within 1e-6
+ * @param[in] shares [n] n shares on the basis, each within 0..1, adding up to 1 within 1e-6
  * @param[in] basis QIRA_ASSAY_VOLUME, QIRA_ASSAY_MASS or QIRA_ASSAY_MOLE
  * @param[in] step grid spacing, K, 0.1..1000 (5 is usual)
  * @return QIRA_ASSAY_OK; _NULL_ARGUMENT; _INVALID; _NOT_READY (a stream without curve or
@@ -463,9 +463,9 @@ QIRA_API int QiraAssay_Blend(QiraAssay* mixture, int n, const QiraAssay* const* 
 /** The streams' shares of a blend on volume and mass bases.
  * @param[in] assay the mixture
  * @param[in] capacity length of the arrays
- * @param[out] volume volume fractions of the streams
- * @param[out] mass mass fractions of the streams
- * @param[out] count number of streams, 0 for an assay that is no blend (written also when
+ * @param[out] volume [capacity] volume fractions of the streams
+ * @param[out] mass [capacity] mass fractions of the streams
+ * @param[out] count [1] number of streams, 0 for an assay that is no blend (written also when
  *             capacity is short)
  * @return QIRA_ASSAY_OK; _NULL_ARGUMENT; _BUFFER_TOO_SMALL. */
 QIRA_API int QiraAssay_BlendShares(const QiraAssay* assay, int capacity, double* volume,
@@ -475,10 +475,10 @@ QIRA_API int QiraAssay_BlendShares(const QiraAssay* assay, int capacity, double*
 
 /** One entry of the light-ends table.
  * @param[in] index 0 .. (entries - 1)
- * @param[out] name buffer of `size` bytes for the name (may be null when size is 0)
+ * @param[out] name [size] buffer of `size` bytes for the name (may be null when size is 0)
  * @param[in] size bytes available
- * @param[out] needed bytes the name needs with its terminating zero (may be null)
- * @param[out] constants seven values (may be null): NBP K, SG, MW kg/kmol, Tc K, Pc kPa,
+ * @param[out] needed [1] bytes the name needs with its terminating zero (may be null)
+ * @param[out] constants [7] seven values (may be null): NBP K, SG, MW kg/kmol, Tc K, Pc kPa,
  *             Vc m3/kmol, acentric factor
  * @return QIRA_ASSAY_OK; _INVALID for an index beyond the table; _BUFFER_TOO_SMALL. */
 QIRA_API int QiraAssay_LightEnd(int index, char* name, int size, int* needed,

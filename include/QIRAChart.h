@@ -73,19 +73,19 @@ QIRA_API void QiraChart_Free(QiraChart* chart);
 /** Sets the title (one line above the panels) and the caption (wrapped under the panels;
  * it should name the methods behind the drawn curves and values).
  * @param[in,out] chart builder.
- * @param[in] title UTF-8 text; "" for none.
- * @param[in] caption UTF-8 text; "" for none; a newline starts a new line.
+ * @param[in] title [string] UTF-8 text; "" for none.
+ * @param[in] caption [string] UTF-8 text; "" for none; a newline starts a new line.
  * @return QIRA_CHART_OK; QIRA_CHART_BAD_ARGUMENT for a null argument. */
 QIRA_API int QiraChart_SetText(QiraChart* chart, const char* title, const char* caption);
 
 /** Adds a distillation curve; curves are drawn in the order added, each in the next colour.
  * @param[in,out] chart builder.
- * @param[in] label legend text (UTF-8), e.g. "laboratory D86" or "TBP (API 3A1.1)".
+ * @param[in] label [string] legend text (UTF-8), e.g. "laboratory D86" or "TBP (API 3A1.1)".
  * @param[in] count number of points, 2..QIRA_CHART_MAX_ITEMS.
- * @param[in] fractions count volume fractions 0..1, non-decreasing, of the material the
+ * @param[in] fractions [count] count volume fractions 0..1, non-decreasing, of the material the
  *            curve describes (the stream less its light ends).
- * @param[in] kelvin count temperatures, K, finite and positive.
- * @param[in] extrapolated count flags, true where the point was extrapolated rather than
+ * @param[in] kelvin [count] count temperatures, K, finite and positive.
+ * @param[in] extrapolated [count] count flags, true where the point was extrapolated rather than
  *            measured or converted from a measurement; null when none is.
  * @param[in] style QIRA_CHART_LINE or QIRA_CHART_POINTS.
  * @return QIRA_CHART_OK; QIRA_CHART_BAD_ARGUMENT for a null pointer (other than
@@ -98,11 +98,11 @@ QIRA_API int QiraChart_AddCurve(QiraChart* chart, const char* label, int count,
 /** Sets the cut staircase (replacing any set before).
  * @param[in,out] chart builder.
  * @param[in] count number of cuts, 1..QIRA_CHART_MAX_ITEMS.
- * @param[in] boundaries count + 1 boundary temperatures, K, finite, positive, ascending.
- * @param[in] nbp count mid-cut normal boiling points, K, finite and positive.
- * @param[in] fractions count volume fractions of the whole stream, each 0..1, together
+ * @param[in] boundaries [count+1] count + 1 boundary temperatures, K, finite, positive, ascending.
+ * @param[in] nbp [count] count mid-cut normal boiling points, K, finite and positive.
+ * @param[in] fractions [count] count volume fractions of the whole stream, each 0..1, together
  *            (with the light ends) at most 1 (to 1e-6).
- * @param[in] names count UTF-8 cut names; null for "cut 1", "cut 2", ...; a null entry
+ * @param[in] names [count] count UTF-8 cut names; null for "cut 1", "cut 2", ...; a null entry
  *            is drawn unnamed.
  * @return QIRA_CHART_OK; QIRA_CHART_BAD_ARGUMENT; QIRA_CHART_OUT_OF_MEMORY. */
 QIRA_API int QiraChart_SetCuts(QiraChart* chart, int count, const double* boundaries,
@@ -111,7 +111,7 @@ QIRA_API int QiraChart_SetCuts(QiraChart* chart, int count, const double* bounda
 
 /** Adds a light end (a pure component ahead of the cuts), drawn as a labelled step.
  * @param[in,out] chart builder.
- * @param[in] name UTF-8 component name, e.g. "propane".
+ * @param[in] name [string] UTF-8 component name, e.g. "propane".
  * @param[in] nbp normal boiling point, K, finite and positive.
  * @param[in] fraction volume fraction of the whole stream, 0..1.
  * @return QIRA_CHART_OK; QIRA_CHART_BAD_ARGUMENT (also when the light ends and cuts
@@ -121,7 +121,7 @@ QIRA_API int QiraChart_AddLightEnd(QiraChart* chart, const char* name, double nb
 
 /** Adds a pseudo-component's Walther line through its viscosities at 38 and 100 C.
  * @param[in,out] chart builder.
- * @param[in] label UTF-8 text shown at the line's right end, e.g. its NBP "152 C".
+ * @param[in] label [string] UTF-8 text shown at the line's right end, e.g. its NBP "152 C".
  * @param[in] nu38 kinematic viscosity at 311.15 K, cSt, finite and positive.
  * @param[in] nu100 kinematic viscosity at 373.15 K, cSt, finite, positive, at most nu38.
  * @return QIRA_CHART_OK; QIRA_CHART_BAD_ARGUMENT; QIRA_CHART_OUT_OF_MEMORY. */
@@ -141,9 +141,9 @@ QIRA_API int QiraChart_AddViscosityPoint(QiraChart* chart, double kelvin, double
 /** Renders the chart as an SVG document (UTF-8, null-terminated). A panel without data
  * says so in its frame. Query the size with svg null and size 0.
  * @param[in] chart builder.
- * @param[out] svg buffer of size bytes; may be null when size is 0.
+ * @param[out] svg [size] buffer of size bytes; may be null when size is 0.
  * @param[in] size buffer size in bytes, at least 0.
- * @param[out] needed size required including the terminating null; may be null.
+ * @param[out] needed [1] size required including the terminating null; may be null.
  * @return QIRA_CHART_OK; QIRA_CHART_BUFFER_TOO_SMALL (*needed set);
  *         QIRA_CHART_BAD_ARGUMENT for a null chart, a negative size, or a null svg with
  *         a positive size; QIRA_CHART_OUT_OF_MEMORY. */
@@ -152,9 +152,9 @@ QIRA_API int QiraChart_Render(const QiraChart* chart, char* svg, int size, int* 
 /** The message of the builder's last failed call ("" when none failed), naming the
  * argument, its position and value, and what was expected.
  * @param[in] chart builder.
- * @param[out] text buffer of size bytes; may be null when size is 0.
+ * @param[out] text [size] buffer of size bytes; may be null when size is 0.
  * @param[in] size buffer size in bytes, at least 0.
- * @param[out] needed size required including the terminating null; may be null.
+ * @param[out] needed [1] size required including the terminating null; may be null.
  * @return as QiraChart_Render. */
 QIRA_API int QiraChart_LastError(const QiraChart* chart, char* text, int size, int* needed);
 

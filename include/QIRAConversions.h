@@ -38,37 +38,65 @@ QIRA_C_BEGIN
 /** Nine-point D86 -> nine-point TBP by API 3A1.1 (plain power law). False, nothing
  * written, unless the first seven D86 points increase strictly. A 95 % or final point
  * below the 90 % point, or a 50 % point at or below 0 F, gives true with not-a-number
- * in the points it reaches. */
+ * in the points it reaches.
+ * @param[out] tbp [9] TBP temperatures, K
+ * @param[in] d86 [9] D86 temperatures, K
+ */
 QIRA_API bool API3A11_D86toTBP(double* tbp, const double* d86);
 
 /** Nine-point TBP -> nine-point D86 by API 3A1.1 (plain power law). False, nothing
  * written, unless the first seven TBP points are non-decreasing; false with all nine
- * D86 points set to -32767.0 when the TBP 50 % point is not above 1e-6 F. */
+ * D86 points set to -32767.0 when the TBP 50 % point is not above 1e-6 F.
+ * @param[in] tbp [9] TBP temperatures, K
+ * @param[out] d86 [9] D86 temperatures, K
+ */
 QIRA_API bool API3A11_TBPtoD86(const double* tbp, double* d86);
 
 /** D86 -> TBP by API 3A1.1 with the segment extension; nine or seven points by the D86
- * method. Same failure rules as API3A11_D86toTBP. */
+ * method. Same failure rules as API3A11_D86toTBP.
+ * @param[out] tbp [D86BaseSizeOption()] TBP temperatures, K
+ * @param[in] d86 [D86BaseSizeOption()] D86 temperatures, K
+ */
 QIRA_API bool API3A11_D86toTBPOption(double* tbp, const double* d86);
 
 /** TBP -> D86 by API 3A1.1 with the segment extension; nine or seven points by the D86
- * method. Same failure rules as API3A11_TBPtoD86 over the layout's points. */
+ * method. Same failure rules as API3A11_TBPtoD86 over the layout's points.
+ * @param[in] tbp [D86BaseSizeOption()] TBP temperatures, K
+ * @param[out] d86 [D86BaseSizeOption()] D86 temperatures, K
+ */
 QIRA_API bool API3A11_TBPtoD86Option(const double* tbp, double* d86);
 
 /** Eight-point D2887 -> eight-point TBP by API 3A3.1. False, nothing written, unless the
- * first seven D2887 points are non-decreasing. */
+ * first seven D2887 points are non-decreasing.
+ * @param[out] tbp [8] TBP temperatures, K
+ * @param[in] d2887 [8] D2887 temperatures, K
+ */
 QIRA_API bool API3A31_D2887toTBP(double* tbp, const double* d2887);
 
 /** Eight-point TBP -> eight-point D2887 by API 3A3.1. No order check: true whenever both
- * arrays are given (a decreasing TBP step gives not-a-number points from there on). */
+ * arrays are given (a decreasing TBP step gives not-a-number points from there on).
+ * @param[in] tbp [8] TBP temperatures, K
+ * @param[out] d2887 [8] D2887 temperatures, K
+ */
 QIRA_API bool API3A31_TBPtoD2887(const double* tbp, double* d2887);
 
 /** One TBP temperature t (kelvin) at yield y (fraction) to D86, returned in kelvin, from
  * the stream's nine-point TBP and D86 curves given in degrees Fahrenheit, through the
  * API 3A1.1 segment of the yield. -32767.0 for a null curve or a not-a-number yield; a
- * temperature on the wrong side of its anchor point gives not-a-number. */
+ * temperature on the wrong side of its anchor point gives not-a-number.
+ * @param[in] tbpF [9] the stream's TBP curve, F
+ * @param[in] d86F [9] the stream's D86 curve, F
+ * @param[in] t TBP temperature, K
+ * @param[in] y yield, fraction distilled
+ */
 QIRA_API double SingleTBPtoD86(const double* tbpF, const double* d86F, double t, double y);
 
-/** As SingleTBPtoD86 with nine- or seven-point curves (F) by the D86 method. */
+/** As SingleTBPtoD86 with nine- or seven-point curves (F) by the D86 method.
+ * @param[in] tbpF [D86BaseSizeOption()] the stream's TBP curve, F
+ * @param[in] d86F [D86BaseSizeOption()] the stream's D86 curve, F
+ * @param[in] t TBP temperature, K
+ * @param[in] y yield, fraction distilled
+ */
 QIRA_API double SingleTBPtoD86Option(const double* tbpF, const double* d86F, double t,
                                      double y);
 
@@ -77,7 +105,10 @@ QIRA_API double SingleTBPtoD86Option(const double* tbpF, const double* d86F, dou
  * a seventh-degree polynomial without constant term of the TBP difference gives the D86
  * difference, built outward from 50 % with no range limit. Empirical fits whose
  * published origin is not recorded here. False, nothing written, unless all seven TBP
- * points increase strictly. */
+ * points increase strictly.
+ * @param[in] tbp [7] TBP temperatures, K
+ * @param[out] d86 [7] D86 temperatures, K
+ */
 QIRA_API bool API6_TBPtoD86(const double* tbp, double* d86);
 
 QIRA_C_END

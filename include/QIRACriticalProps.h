@@ -9,7 +9,8 @@
  * Units at the interface: temperatures in kelvin, pressures in kPa, molar volumes in
  * m3/kmol, specific gravity 60F/60F. Correlations published in Rankine and psia are
  * evaluated with their own constants in those units and converted at the boundary
- * (T[R] = 1.8 T[K]; 1 psia = 6.894757 kPa; 1 ft3/lbmol = 0.06242796 m3/kmol).
+ * (T[R] = 1.8 T[K]; 1 psia = 6.894757293168 kPa; 1 ft3/lbmol = 0.028316846592 /
+ * 0.45359237 m3/kmol, about 0.0624280).
  *
  * Failure: each function returns -32767.0 (QIRA_MISSING) when an argument is not a finite
  * positive number, when the arguments lie outside the domain in which the formula is
@@ -31,13 +32,19 @@ QIRA_C_BEGIN
  * Formula: Tc[R] = 24.2787 Tb[R]^0.58848 SG^0.3596.
  * Validity: Tb 100-850 F (311-728 K), API gravity 6.6-95 (SG 0.62-1.03). Far above it the
  * result falls below Tb (for SG 0.8 from about 1060 K).
- * Failure: -32767.0 for tb or sg not finite and positive, or a result not above tb. */
+ * Failure: -32767.0 for tb or sg not finite and positive, or a result not above tb.
+ * @param[in] tb normal boiling point, K
+ * @param[in] sg specific gravity 60F/60F
+ */
 QIRA_API double QiraCrit_TcRiaziDaubert1980(double tb, double sg);
 
 /** Critical pressure, kPa, by Riazi and Daubert (source and validity as
  * QiraCrit_TcRiaziDaubert1980).
  * Formula: Pc[psia] = 3.12281e9 Tb[R]^-2.3125 SG^2.3201.
- * Failure: -32767.0 for tb or sg not finite and positive, or a result that is not finite. */
+ * Failure: -32767.0 for tb or sg not finite and positive, or a result that is not finite.
+ * @param[in] tb normal boiling point, K
+ * @param[in] sg specific gravity 60F/60F
+ */
 QIRA_API double QiraCrit_PcRiaziDaubert1980(double tb, double sg);
 
 /** Critical molar volume, m3/kmol, by Riazi and Daubert (source and validity as
@@ -45,7 +52,10 @@ QIRA_API double QiraCrit_PcRiaziDaubert1980(double tb, double sg);
  * made molar with the molecular weight of the same source.
  * Formula: Vc[ft3/lb] = 7.5214e-3 Tb[R]^0.2896 SG^-0.7666, times
  * MW = 4.5673e-5 Tb[R]^2.1962 SG^-1.0164.
- * Failure: -32767.0 for tb or sg not finite and positive, or a result that is not finite. */
+ * Failure: -32767.0 for tb or sg not finite and positive, or a result that is not finite.
+ * @param[in] tb normal boiling point, K
+ * @param[in] sg specific gravity 60F/60F
+ */
 QIRA_API double QiraCrit_VcRiaziDaubert1980(double tb, double sg);
 
 /** Critical temperature, K, by Kesler and Lee.
@@ -54,7 +64,10 @@ QIRA_API double QiraCrit_VcRiaziDaubert1980(double tb, double sg);
  * Formula: Tc[R] = 341.7 + 811 SG + (0.4244 + 0.1174 SG) Tb[R]
  *                  + (0.4669 - 3.2623 SG) 1e5 / Tb[R].
  * Validity: Tb up to 1200 F (922 K).
- * Failure: -32767.0 for tb or sg not finite and positive, or a result not above tb. */
+ * Failure: -32767.0 for tb or sg not finite and positive, or a result not above tb.
+ * @param[in] tb normal boiling point, K
+ * @param[in] sg specific gravity 60F/60F
+ */
 QIRA_API double QiraCrit_TcKeslerLee1976(double tb, double sg);
 
 /** Critical pressure, kPa, by Kesler and Lee (source and validity as
@@ -62,7 +75,10 @@ QIRA_API double QiraCrit_TcKeslerLee1976(double tb, double sg);
  * Formula: ln Pc[psia] = 8.3634 - 0.0566/SG - (0.24244 + 2.2898/SG + 0.11857/SG^2) 1e-3 Tb
  *   + (1.4685 + 3.648/SG + 0.47227/SG^2) 1e-7 Tb^2 - (0.42019 + 1.6977/SG^2) 1e-10 Tb^3,
  *   Tb in R.
- * Failure: -32767.0 for tb or sg not finite and positive, or a result that is not finite. */
+ * Failure: -32767.0 for tb or sg not finite and positive, or a result that is not finite.
+ * @param[in] tb normal boiling point, K
+ * @param[in] sg specific gravity 60F/60F
+ */
 QIRA_API double QiraCrit_PcKeslerLee1976(double tb, double sg);
 
 /** Acentric factor (dimensionless) by Kesler and Lee (source and validity as
@@ -75,7 +91,12 @@ QIRA_API double QiraCrit_PcKeslerLee1976(double tb, double sg);
  *                    + (1.408 - 0.01063 Kw)/Tbr, with Kw = Tb[R]^(1/3)/SG.
  * Domain: tb < tc.
  * Failure: -32767.0 for an argument not finite and positive, tb >= tc, or a result that is
- * not finite. */
+ * not finite.
+ * @param[in] tb normal boiling point, K
+ * @param[in] sg specific gravity 60F/60F
+ * @param[in] tc critical temperature, K
+ * @param[in] pc critical pressure, kPa
+ */
 QIRA_API double QiraCrit_AcentricKeslerLee1976(double tb, double sg, double tc, double pc);
 
 /** Critical temperature, K, by Twu's perturbation of the normal paraffins.
@@ -89,7 +110,10 @@ QIRA_API double QiraCrit_AcentricKeslerLee1976(double tb, double sg, double tc, 
  * Domain: a paraffin reference Tc0 above Tb, i.e. Tb between about 84 K and 1112 K
  * (152-2002 R); |fT|, |fV|, |fP| < 1/2 (one domain for the three properties).
  * Failure: -32767.0 for tb or sg not finite and positive, outside the domain, or a result not
- * above tb. */
+ * above tb.
+ * @param[in] tb normal boiling point, K
+ * @param[in] sg specific gravity 60F/60F
+ */
 QIRA_API double QiraCrit_TcTwu1984(double tb, double sg);
 
 /** Critical pressure, kPa, by Twu (source, validity and domain as QiraCrit_TcTwu1984 and
@@ -97,14 +121,20 @@ QIRA_API double QiraCrit_TcTwu1984(double tb, double sg);
  * Formula: Pc = Pc0 (Tc/Tc0) (Vc0/Vc) ((1 + 2 fP)/(1 - 2 fP))^2, fP a function of Tb and
  * exp(0.5 (SG0 - SG)) - 1.
  * Failure: -32767.0 for tb or sg not finite and positive, outside the domain, or a result
- * that is not finite and positive. */
+ * that is not finite and positive.
+ * @param[in] tb normal boiling point, K
+ * @param[in] sg specific gravity 60F/60F
+ */
 QIRA_API double QiraCrit_PcTwu1984(double tb, double sg);
 
 /** Critical molar volume, m3/kmol, by Twu (source and validity as QiraCrit_TcTwu1984).
  * Formula: Vc = Vc0 ((1 + 2 fV)/(1 - 2 fV))^2, fV a function of Tb and
  * exp(4 (SG0^2 - SG^2)) - 1.
  * Failure: -32767.0 for tb or sg not finite and positive, outside the domain, or a result
- * that is not finite and positive. */
+ * that is not finite and positive.
+ * @param[in] tb normal boiling point, K
+ * @param[in] sg specific gravity 60F/60F
+ */
 QIRA_API double QiraCrit_VcTwu1984(double tb, double sg);
 
 /** COSTALD characteristic volume V*, m3/kmol, by Hankinson and Thomson's generalized
@@ -112,10 +142,14 @@ QIRA_API double QiraCrit_VcTwu1984(double tb, double sg);
  * Source: R. W. Hankinson, G. H. Thomson, "A new correlation for saturated densities of
  * liquids and their mixtures", AIChE Journal 25(4) (1979) 653-663.
  * Formula: V* = (R Tc/Pc)(0.2851686 - 0.06379110 omegaSRK + 0.01379173 omegaSRK^2),
- * R = 8.314462 kPa m3/(kmol K).
+ * R = 8.314462618 kPa m3/(kmol K).
  * Validity: hydrocarbons, for the COSTALD density at reduced temperatures 0.25-0.95.
  * Failure: -32767.0 for tc or pc not finite and positive, omega_srk not finite, or a result
- * that is not positive. */
+ * that is not positive.
+ * @param[in] tc critical temperature, K
+ * @param[in] pc critical pressure, kPa
+ * @param[in] omega_srk COSTALD (SRK) acentric factor
+ */
 QIRA_API double QiraCrit_CostaldVolumeHT1979(double tc, double pc, double omega_srk);
 
 /** COSTALD (SRK) acentric factor, dimensionless: as Hankinson and Thomson obtain it, the
@@ -131,7 +165,11 @@ QIRA_API double QiraCrit_CostaldVolumeHT1979(double tc, double pc, double omega_
  * Domain: tb < tc, pc > 101.325 kPa, 101.325/pc < tb/tc (outside it the SRK equation
  * reaches one atmosphere at tb for no omega), omega found in [-0.5, 2.5].
  * Failure: -32767.0 for an argument not finite and positive or outside the domain, e.g.
- * (tb 300 K, tc 1000 K, pc 102 kPa). */
+ * (tb 300 K, tc 1000 K, pc 102 kPa).
+ * @param[in] tb normal boiling point, K
+ * @param[in] tc critical temperature, K
+ * @param[in] pc critical pressure, kPa
+ */
 QIRA_API double QiraCrit_CostaldOmegaHT1979(double tb, double tc, double pc);
 
 QIRA_C_END

@@ -17,7 +17,14 @@ QIRA_C_BEGIN
  * for m < 1; false at the first query that cannot be placed (for instance not-a-number),
  * leaving the earlier results written and the later ones untouched.
  * Not monotone across queries in one bracket when a guard falls back to the chord;
- * Blend_spline repairs that. */
+ * Blend_spline repairs that.
+ * @param[in] n table points, >= 3
+ * @param[in] x [n] abscissae, monotone
+ * @param[in] y [n] ordinates
+ * @param[in] m number of queries
+ * @param[in] xq [m] query abscissae
+ * @param[out] out [m] interpolated ordinates
+ */
 QIRA_API bool Simple_spline(int n, const double* x, const double* y, int m,
                             const double* xq, double* out);
 
@@ -27,13 +34,25 @@ QIRA_API bool Simple_spline(int n, const double* x, const double* y, int m,
  * the quadratic leaves it; coincident abscissae give a line or y[0], and so do abscissae
  * so close (below about 1e-154) that the quadratic's denominators underflow; a query
  * beyond about 1e150 overflows the quadratic (not-a-number). Writes *out.
- * Returns true; false (nothing written) only for a null pointer. */
+ * Returns true; false (nothing written) only for a null pointer.
+ * @param[in] x [3] abscissae of the three points
+ * @param[in] y [3] ordinates of the three points
+ * @param[in] xq query abscissa
+ * @param[out] out [1] ordinate at xq
+ */
 QIRA_API bool Blend_lstsqr(const double* x, const double* y, double xq, double* out);
 
 /** Piecewise-linear interpolation over x[n] (increasing), the end intervals extended
  * beyond the table. Returns true; false (nothing written) for n < 2, a null array or a
  * not-a-number query. m < 1 writes nothing and returns true. A query inside the table
- * that no interval holds (an unordered table) leaves its result untouched. */
+ * that no interval holds (an unordered table) leaves its result untouched.
+ * @param[in] n table points, >= 2
+ * @param[in] x [n] abscissae, increasing
+ * @param[in] y [n] ordinates
+ * @param[in] m number of queries
+ * @param[in] xq [m] query abscissae
+ * @param[out] out [m] interpolated ordinates
+ */
 QIRA_API bool Blend_Linear(int n, const double* x, const double* y, int m,
                            const double* xq, double* out);
 
@@ -43,7 +62,14 @@ QIRA_API bool Blend_Linear(int n, const double* x, const double* y, int m,
  * changed. true: the last evaluation shows no reversal. false: n < 3, a null array, a
  * query Simple_spline cannot place (yq holds what it wrote), an end slope with no
  * distinct knot, a failed re-evaluation, or the pass budget used up (yq then holds the
- * latest complete evaluation). m < 1 returns true with nothing written. */
+ * latest complete evaluation). m < 1 returns true with nothing written.
+ * @param[in] n curve points, >= 3
+ * @param[in] x [n] abscissae, ascending
+ * @param[in] y [n] ordinates
+ * @param[in] m number of queries
+ * @param[in] xq [m] query abscissae, ascending
+ * @param[out] yq [m] interpolated ordinates
+ */
 QIRA_API bool Blend_spline(int n, const double* x, const double* y, int m,
                            const double* xq, double* yq);
 

@@ -25,23 +25,39 @@ QIRA_API int D86BaseSizeOption(void);
 /** Points of the D2887 curve: 8. */
 QIRA_API int D2887BaseSize(void);
 /** Points of a D1160 curve for n requested yields: 4 plus the yields above 0.4999999
- * (a yield of exactly 0.5 counts). Null yields or n < 1 count no yields: 4. */
+ * (a yield of exactly 0.5 counts). Null yields or n < 1 count no yields: 4.
+ * @param[in] n number of requested yields
+ * @param[in] yields [n] requested yields, fractions
+ */
 QIRA_API int D1160BaseSize(int n, const double* yields);
 
-/** Writes the nine-point D86 grid (9 values). */
+/** Writes the nine-point D86 grid (9 values).
+ * @param[out] yields [9] the grid, fractions
+ */
 QIRA_API void D86ValidYields(double* yields);
-/** Writes the D86 grid of the ...Option functions (9 values, or 7 when the D86 method is 0). */
+/** Writes the D86 grid of the ...Option functions (9 values, or 7 when the D86 method is 0).
+ * @param[out] yields [D86BaseSizeOption()] the grid, fractions
+ */
 QIRA_API void D86ValidYieldsOption(double* yields);
-/** Writes the D2887 grid (8 values). */
+/** Writes the D2887 grid (8 values).
+ * @param[out] yields [8] the grid, fractions
+ */
 QIRA_API void D2887ValidYields(double* yields);
-/** Writes the D1160 grid (4 values). */
+/** Writes the D1160 grid (4 values).
+ * @param[out] yields [4] the grid, fractions
+ */
 QIRA_API void D1160ValidYields(double* yields);
-/** Writes the TBP grid (9 values). */
+/** Writes the TBP grid (9 values).
+ * @param[out] yields [9] the grid, fractions
+ */
 QIRA_API void TBPValidYields(double* yields);
 
 /** End-point clamp of n requested yields, in place: raises yields[0] to IBP when below
  * it and lowers yields[n-1] to FBP when above it; nothing else is touched. Writes
- * nothing when yields is null or n < 1. */
+ * nothing when yields is null or n < 1.
+ * @param[in,out] yields [n] requested yields, fractions, ends clamped in place
+ * @param[in] n number of yields
+ */
 QIRA_API void CheckIBPFBP(double* yields, int n);
 
 QIRA_C_END

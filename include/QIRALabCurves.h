@@ -25,12 +25,26 @@ QIRA_C_BEGIN
 /** @{ */
 
 /** With i1 > i2 (no measured point) clamps points 0..n-2 into the bounds (the last point
- * is never clamped); otherwise runs the four corrections. */
+ * is never clamped); otherwise runs the four corrections.
+ * @param[in,out] curve [n] curve values, corrected in place
+ * @param[in] i1 index of the first measured point
+ * @param[in] i2 index of the last measured point
+ * @param[in] n number of points
+ * @param[in] lo lower bound, or -32767.0
+ * @param[in] hi upper bound, or -32767.0
+ */
 QIRA_API void CorrectExtrapolation(double* curve, int i1, int i2, int n, double lo,
                                    double hi);
 /** Always runs the four corrections (both indices must lie in 0..n-1). When the front
  * end lies below lo = 0 and the measured anchor curve[i1] is below 1e-6, the anchor is
- * first set to 1.1e-6 in the caller's array so the front can be compressed onto zero. */
+ * first set to 1.1e-6 in the caller's array so the front can be compressed onto zero.
+ * @param[in,out] curve [n] curve values, corrected in place
+ * @param[in] i1 index of the first measured point
+ * @param[in] i2 index of the last measured point
+ * @param[in] n number of points
+ * @param[in] lo lower bound, or -32767.0
+ * @param[in] hi upper bound, or -32767.0
+ */
 QIRA_API void Blend_CorrectUserCurveOverExtrapolation(double* curve, int i1, int i2,
                                                       int n, double lo, double hi);
 /** @} */
@@ -42,7 +56,14 @@ QIRA_API void Blend_CorrectUserCurveOverExtrapolation(double* curve, int i1, int
  * (-32767.0 for none) replaces the highest NBP when above it. n = 0 returns true with
  * nothing written, n = 1 returns the NBP. False (all outputs -32767.0) when the curve
  * cannot be read or a value is not a number; false with nothing written for null
- * arrays or n < 0. */
+ * arrays or n < 0.
+ * @param[in] fractions [n] component fractions
+ * @param[in] nbp [n] component normal boiling points, K
+ * @param[in] n number of components
+ * @param[out] out [n] mid-cut boiling points, K
+ * @param[in] unused not read
+ * @param[in] upperBound highest boiling point, K, or -32767.0
+ */
 QIRA_API bool Blend_CBP(const double* fractions, const double* nbp, int n, double* out,
                         double unused, double upperBound);
 
@@ -65,19 +86,43 @@ QIRA_API bool Blend_CBP(const double* fractions, const double* nbp, int n, doubl
  * reader's four converted entries at -32767.0. Null arrays or n < 1 return 0 with
  * nothing written. */
 /** @{ */
-/** D86 curve read at the nine-point grid and converted by API3A11_D86toTBP; returns 9. */
+/** D86 curve read at the nine-point grid and converted by API3A11_D86toTBP; returns 9.
+ * @param[in] n laboratory points
+ * @param[in] fractions [n] fractions distilled, ascending
+ * @param[in] temps [n] laboratory temperatures, K
+ * @param[out] tbp [9] TBP temperatures, K
+ * @param[out] fractionsOut [9] grid fractions
+ */
 QIRA_API int BlendD86toTBP(int n, const double* fractions, const double* temps,
                            double* tbp, double* fractionsOut);
 /** D86 curve read at the grid of the D86 method and converted as API3A11_D86toTBPOption;
- * returns D86BaseSizeOption(). */
+ * returns D86BaseSizeOption().
+ * @param[in] n laboratory points
+ * @param[in] fractions [n] fractions distilled, ascending
+ * @param[in] temps [n] laboratory temperatures, K
+ * @param[out] tbp [D86BaseSizeOption()] TBP temperatures, K
+ * @param[out] fractionsOut [D86BaseSizeOption()] grid fractions
+ */
 QIRA_API int BlendD86toTBPOption(int n, const double* fractions, const double* temps,
                                  double* tbp, double* fractionsOut);
 /** D2887 curve read at the D2887 grid and converted by API3A31_D2887toTBP (copied with
- * D2887 option 1); returns 8. */
+ * D2887 option 1); returns 8.
+ * @param[in] n laboratory points
+ * @param[in] fractions [n] fractions distilled, ascending
+ * @param[in] temps [n] laboratory temperatures, K
+ * @param[out] tbp [8] TBP temperatures, K
+ * @param[out] fractionsOut [8] grid fractions
+ */
 QIRA_API int BlendD2887toTBP(int n, const double* fractions, const double* temps,
                              double* tbp, double* fractionsOut);
 /** D1160 curve read at IBP, 10, 30 and 50 % and converted by Blend_D1160toTBP, the input
- * points above 0.4999999 appended; returns D1160BaseSize(n, fractions). */
+ * points above 0.4999999 appended; returns D1160BaseSize(n, fractions).
+ * @param[in] n laboratory points
+ * @param[in] fractions [n] fractions distilled, ascending
+ * @param[in] temps [n] laboratory temperatures, K
+ * @param[out] tbp [D1160BaseSize(n,fractions)] TBP temperatures, K
+ * @param[out] fractionsOut [D1160BaseSize(n,fractions)] grid fractions
+ */
 QIRA_API int BlendD1160toTBP(int n, const double* fractions, const double* temps,
                              double* tbp, double* fractionsOut);
 /** @} */
@@ -93,17 +138,45 @@ QIRA_API int BlendD1160toTBP(int n, const double* fractions, const double* temps
  * previous contents; null arrays, n < 1, nc < 1 or values that are not numbers do
  * nothing. */
 /** @{ */
-/** Cuts a D86 curve read by BlendD86toTBP (the caller's fractions are not clamped). */
+/** Cuts a D86 curve read by BlendD86toTBP (the caller's fractions are not clamped).
+ * @param[in] n laboratory points
+ * @param[in] fractions [n] fractions distilled, ascending
+ * @param[in] temps [n] laboratory temperatures, K
+ * @param[in] cuts [nc] component NBPs, K
+ * @param[out] out [nc] component fractions
+ * @param[in] nc number of components
+ */
 QIRA_API void Blend_GetD86Comp(int n, double* fractions, const double* temps,
                                const double* cuts, double* out, int nc);
-/** Cuts a D86 curve read by BlendD86toTBPOption. */
+/** Cuts a D86 curve read by BlendD86toTBPOption.
+ * @param[in] n laboratory points
+ * @param[in,out] fractions [n] fractions distilled, ascending; ends clamped in place
+ * @param[in] temps [n] laboratory temperatures, K
+ * @param[in] cuts [nc] component NBPs, K
+ * @param[out] out [nc] component fractions
+ * @param[in] nc number of components
+ */
 QIRA_API void Blend_GetD86CompOption(int n, double* fractions, const double* temps,
                                      const double* cuts, double* out, int nc);
 /** Cuts a D2887 curve read by BlendD2887toTBP, or the curve itself with a nonzero
- * D2887 option. */
+ * D2887 option.
+ * @param[in] n laboratory points
+ * @param[in,out] fractions [n] fractions distilled, ascending; ends clamped in place
+ * @param[in] temps [n] laboratory temperatures, K
+ * @param[in] cuts [nc] component NBPs, K
+ * @param[out] out [nc] component fractions
+ * @param[in] nc number of components
+ */
 QIRA_API void Blend_GetD2887Comp(int n, double* fractions, const double* temps,
                                  const double* cuts, double* out, int nc);
-/** Cuts a D1160 curve read by BlendD1160toTBP. */
+/** Cuts a D1160 curve read by BlendD1160toTBP.
+ * @param[in] n laboratory points
+ * @param[in,out] fractions [n] fractions distilled, ascending; ends clamped in place
+ * @param[in] temps [n] laboratory temperatures, K
+ * @param[in] cuts [nc] component NBPs, K
+ * @param[out] out [nc] component fractions
+ * @param[in] nc number of components
+ */
 QIRA_API void Blend_GetD1160Comp(int n, double* fractions, const double* temps,
                                  const double* cuts, double* out, int nc);
 /** @} */
@@ -120,7 +193,15 @@ QIRA_API void Blend_GetD1160Comp(int n, double* fractions, const double* temps,
  * out 0) gives total 0 and all shares 0 rather than a division by zero. Negative
  * fractions that sum to 1 are accepted (a share can then be negative). False with
  * nothing written when the fractions do not sum to 1 within 1e-10, for null nbp,
- * fractions or total, n < 1, or values that are not numbers. */
+ * fractions or total, n < 1, or values that are not numbers.
+ * @param[in] upper upper bound, K, or -32767.0
+ * @param[in] lower lower bound, K, or -32767.0
+ * @param[in] nbp [n] component normal boiling points, K
+ * @param[in] fractions [n] component fractions, summing to 1
+ * @param[in] n number of components
+ * @param[out] perComponent [n] each component's share of the range (null: not written)
+ * @param[out] total [1] fraction of the material in the range
+ */
 QIRA_API bool Blend_NBPTempBound(double upper, double lower, const double* nbp,
                                  const double* fractions, int n, double* perComponent,
                                  double* total);
@@ -129,7 +210,15 @@ QIRA_API bool Blend_NBPTempBound(double upper, double lower, const double* nbp,
  * yields[m-1] may be clamped in place to IBP and FBP. Returns true also when the curve
  * cannot be built or read (n < 1, null or not-a-number components, no material), with
  * -32767.0 in every output; false, nothing written, only for a null tbp or yields array
- * or m < 1. */
+ * or m < 1.
+ * @param[out] tbp [m] TBP temperatures, K
+ * @param[in,out] yields [m] cumulative yields, ascending; ends clamped in place
+ * @param[in] m number of yields
+ * @param[in] nbp [n] component normal boiling points, K
+ * @param[in] fractions [n] component fractions
+ * @param[in] n number of components
+ * @param[in] pointMode as Blend_TBP
+ */
 QIRA_API bool Blend_GetTBPCutsFromNBP(double* tbp, double* yields, int m,
                                       const double* nbp, const double* fractions, int n,
                                       bool pointMode);

@@ -22,12 +22,24 @@ QIRA_C_BEGIN
  * content O and aromatic content A (n doubles each). When
  * some component with x > 0 has MON > 2 RON or MON < 0.5 RON the linear blend is written
  * instead. With n < 1 both results are 0.0. Returns true; false, writing nothing, when an
- * output pointer is null, or an input array is null with n >= 1. */
+ * output pointer is null, or an input array is null with n >= 1.
+ * @param[in] x [n] component fractions
+ * @param[in] n number of components
+ * @param[in] RON [n] research octane numbers
+ * @param[in] MON [n] motor octane numbers
+ * @param[in] O [n] olefin contents
+ * @param[in] A [n] aromatic contents
+ * @param[out] blendRON [1] blend RON
+ * @param[out] blendMON [1] blend MON
+ */
 QIRA_API bool Healy_RONMON(const double* x, int n, const double* RON, const double* MON,
                            const double* O, const double* A, double* blendRON, double* blendMON);
 
 /** MON estimated from a RON: 0.83 RON + 22.5 - 0.02 b (b: the host's property). An
- * empirical estimate whose original publication is not recorded here. */
+ * empirical estimate whose original publication is not recorded here.
+ * @param[in] RON research octane number
+ * @param[in] b the host's property
+ */
 QIRA_API double MonClear(double RON, double b);
 
 /** Octane number of a naphtha from five distillation temperatures (C) at 10, 30, 50, 70
@@ -38,7 +50,12 @@ QIRA_API double MonClear(double RON, double b);
  * here. Returns -32767.0 and changes nothing when a content is
  * missing (-32767.0), when the three contents sum to zero or to a non-finite value, or
  * when a pointer is null. Returns -32767.0, with the contents already normalised, when
- * the 50 % point is missing or above 220 C. */
+ * the 50 % point is missing or above 220 C.
+ * @param[in] T [5] temperatures at 10, 30, 50, 70, 90 %, C
+ * @param[in,out] c1 [1] first content, normalised to percent in place
+ * @param[in,out] c2 [1] second content, normalised to percent in place
+ * @param[in,out] c3 [1] third content, normalised to percent in place
+ */
 QIRA_API double estimate_octane(const double* T, double* c1, double* c2, double* c3);
 
 QIRA_C_END

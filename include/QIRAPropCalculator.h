@@ -41,6 +41,7 @@
 #include "QIRAEstimates.h"
 #include "QIRASolvers.h"
 #include "QIRACriticalProps.h"
+#include "QIRARelations.h"
 #include "QIRAAssay.h"
 #include "QIRAChart.h"
 #include "ViscHandler.h"

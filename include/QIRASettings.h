@@ -12,23 +12,46 @@
 
 QIRA_C_BEGIN
 
-/** Percent distilled at which a curve's initial point lies (default 1.0). */
+/** Percent distilled at which a curve's initial point lies (default 1.0).
+ * @param[in] percent percent distilled of the initial point
+ */
 QIRA_API void SetIBPValue(double percent);
-/** Percent distilled at which a curve's final point lies (default 99.999). */
+/** Percent distilled at which a curve's final point lies (default 99.999).
+ * @param[in] percent percent distilled of the final point
+ */
 QIRA_API void SetFBPValue(double percent);
-/** 0: D2887 curves are converted to TBP by API 3A3.1; 1: taken as TBP (default 0). */
+/** 0: D2887 curves are converted to TBP by API 3A3.1; 1: taken as TBP (default 0).
+ * @param[in] option 0 convert D2887 by API 3A3.1, 1 take it as TBP
+ */
 QIRA_API void SetD2887option(int option);
-/** 0: blends map TBP to the standard with Simple_spline; nonzero: Blend_Linear. */
+/** 0: blends map TBP to the standard with Simple_spline; nonzero: Blend_Linear.
+ * @param[in] option 0 Simple_spline, nonzero Blend_Linear
+ */
 QIRA_API void SetDistCurFitOption(int option);
-/** Nonzero: the ...Option functions use the nine-point D86 grid; 0: seven points. */
+/** Nonzero: the ...Option functions use the nine-point D86 grid; 0: seven points.
+ * @param[in] method nonzero nine-point D86 grid, 0 seven points
+ */
 QIRA_API void SetD86Method(int method);
-/** Sets IBP value, FBP value, D2887 option and DistCurFit option; D86 method unchanged. */
+/** Sets IBP value, FBP value, D2887 option and DistCurFit option; D86 method unchanged.
+ * @param[in] ibpPercent IBP value, percent
+ * @param[in] fbpPercent FBP value, percent
+ * @param[in] d2887Option D2887 option (as SetD2887option)
+ * @param[in] distCurFitOption DistCurFit option (as SetDistCurFitOption)
+ */
 QIRA_API void SetOptions(double ibpPercent, double fbpPercent, int d2887Option,
                          int distCurFitOption);
-/** As SetOptions, and also sets the D86 method. */
+/** As SetOptions, and also sets the D86 method.
+ * @param[in] ibpPercent IBP value, percent
+ * @param[in] fbpPercent FBP value, percent
+ * @param[in] d2887Option D2887 option (as SetD2887option)
+ * @param[in] distCurFitOption DistCurFit option (as SetDistCurFitOption)
+ * @param[in] d86Method D86 method (as SetD86Method)
+ */
 QIRA_API void SetOptionsNew(double ibpPercent, double fbpPercent, int d2887Option,
                             int distCurFitOption, int d86Method);
-/** true (default): power-law segments beyond their limit are extended piecewise. */
+/** true (default): power-law segments beyond their limit are extended piecewise.
+ * @param[in] constrain true to extend segments beyond their limits piecewise
+ */
 QIRA_API void ShouldConstrainConversionRange(bool constrain);
 /** The D86 method as stored (default 1). */
 QIRA_API int GetD86Setting(void);

@@ -20,7 +20,23 @@ QIRA_C_BEGIN
  * Returns 1 when the fit was made (converged or not; thetas written, rounded to single
  * precision), 0 when it was not (thetas unchanged): a negative liquid density (visc then
  * converted up to that point), or, with visc untouched, null arrays, n < 2, every point
- * at one temperature, or a non-finite temperature or viscosity. */
+ * at one temperature, or a non-finite temperature or viscosity.
+ * @param[in] type 2 kinematic viscosities, otherwise dynamic
+ * @param[in] start 1 start from the given thetas
+ * @param[in] P pressure, kPa
+ * @param[in] Mw molecular weight, kg/kmol
+ * @param[in] Tc critical temperature, K
+ * @param[in] Pc critical pressure, kPa
+ * @param[in] Vc critical volume, m3/kmol
+ * @param[in] n number of points, >= 2
+ * @param[in] T [n] temperatures, K
+ * @param[in,out] visc [n] viscosities in (cSt or cP), dynamic viscosities out, micropoise
+ * @param[in] Vchar COSTALD characteristic volume, m3/kmol
+ * @param[in] Wsrk COSTALD acentric factor
+ * @param[in,out] ThetaA [1] theta A (start value with start 1)
+ * @param[in,out] ThetaB [1] theta B (start value with start 1)
+ * @param[in] Omega acentric factor
+ */
 QIRA_API int pc_fitvisc(int type, int start, double P, double Mw, double Tc, double Pc,
                         double Vc, int n, const double* T, double* visc, double Vchar,
                         double Wsrk, float* ThetaA, float* ThetaB, double Omega);

@@ -64,88 +64,177 @@ class QIRA_API ViscHandler {
   /** Releases every array and record the handler owns. */
   ~ViscHandler();
   /** Deep copy: the copy owns its own arrays and records, and its pc_vs_data records
-   * point at its own property records. */
+   * point at its own property records.
+   * @param[in] other the handler copied
+   */
   ViscHandler(const ViscHandler& other);
-  /** Deep copy, as the copy constructor. */
+  /** Deep copy, as the copy constructor.
+   * @param[in] other the handler copied
+   */
   ViscHandler& operator=(const ViscHandler& other);
 
   /** @name Data model and accessors */
   /** @{ */
-  /** Stores n and reallocates every per-component array (earlier values are gone). */
+  /** Stores n and reallocates every per-component array (earlier values are gone).
+   * @param[in] n number of components
+   */
   void SetNumbComp(int n);
-  /** Stores h and reallocates m_HypoBPs for h values. */
+  /** Stores h and reallocates m_HypoBPs for h values.
+   * @param[in] h number of hypothetical components
+   */
   void SetNumbHypoComp(int h);
-  /** Stores the number of user curves c only. */
+  /** Stores the number of user curves c only.
+   * @param[in] c number of user curves
+   */
   void SetNcurves(int c);
-  /** Iteration budget of the bulk shifting searches (default 50). */
+  /** Iteration budget of the bulk shifting searches (default 50).
+   * @param[in] maxIter iteration budget
+   */
   void SetMaxIter(int maxIter);
-  /** Stores the host's identifier of the handler. */
+  /** Stores the host's identifier of the handler.
+   * @param[in] id the host's identifier
+   */
   void SetMyUniqueID(int id);
   /** The host's identifier (-1 until set). */
   int GetMyUniqueID();
-  /** Refutas constant A of VBI = A log10(log10(nu + C)) + B (default 33.468). */
+  /** Refutas constant A of VBI = A log10(log10(nu + C)) + B (default 33.468).
+   * @param[in] a constant A
+   */
   void SetRefutasA(double a);
-  /** Refutas constant B (default 23.097). */
+  /** Refutas constant B (default 23.097).
+   * @param[in] b constant B
+   */
   void SetRefutasB(double b);
-  /** Refutas constant C (default 0.8). */
+  /** Refutas constant C (default 0.8).
+   * @param[in] c constant C
+   */
   void SetRefutasC(double c);
   /** true: the Refutas route for bulk values and standard curves; false: the crude-oil
-   * correlation route. */
+   * correlation route.
+   * @param[in] use true for the Refutas route
+   */
   void SetUseRefutas(bool use);
-  /** true: the handler's viscosity data are kinematic (cSt); false: dynamic (cP). */
+  /** true: the handler's viscosity data are kinematic (cSt); false: dynamic (cP).
+   * @param[in] kinematic true for kinematic data
+   */
   void SetViscosityType(bool kinematic);
   /** True when the handler's viscosity data are kinematic. */
   bool IsKinVisc();
-  /** true: the driver does not generate thetas before shifting. */
+  /** true: the driver does not generate thetas before shifting.
+   * @param[in] korum true to skip theta generation
+   */
   void SetIsKorumProp(bool korum);
-  /** Component i's normal boiling point, K. */
+  /** Component i's normal boiling point, K.
+   * @param[in] i component index
+   * @param[in] kelvin normal boiling point, K
+   */
   void SetDCompBPs(int i, double kelvin);
-  /** Component i's hypothetical flag. */
+  /** Component i's hypothetical flag.
+   * @param[in] i component index
+   * @param[in] flag hypothetical flag
+   */
   void SetIsHypo(int i, int flag);
-  /** Component i's hypothetical flag; -32767 for an index beyond the array. */
+  /** Component i's hypothetical flag; -32767 for an index beyond the array.
+   * @param[in] i component index
+   */
   int IsHypo(int i);
-  /** Component i's critical temperature, K (property record). */
+  /** Component i's critical temperature, K (property record).
+   * @param[in] i component index
+   * @param[in] v critical temperature, K
+   */
   void SetTc(int i, float v);
-  /** Component i's critical pressure, kPa. */
+  /** Component i's critical pressure, kPa.
+   * @param[in] i component index
+   * @param[in] v critical pressure, kPa
+   */
   void SetPc(int i, float v);
-  /** Component i's critical volume, m3/kmol. */
+  /** Component i's critical volume, m3/kmol.
+   * @param[in] i component index
+   * @param[in] v critical volume, m3/kmol
+   */
   void SetVc(int i, float v);
-  /** Component i's acentric factor. */
+  /** Component i's acentric factor.
+   * @param[in] i component index
+   * @param[in] v acentric factor
+   */
   void SetOmega(int i, float v);
-  /** Component i's molecular weight, kg/kmol. */
+  /** Component i's molecular weight, kg/kmol.
+   * @param[in] i component index
+   * @param[in] v molecular weight, kg/kmol
+   */
   void SetMw(int i, float v);
-  /** Component i's normal boiling point in its property record, K. */
+  /** Component i's normal boiling point in its property record, K.
+   * @param[in] i component index
+   * @param[in] v normal boiling point, K
+   */
   void SetBoil(int i, float v);
-  /** Component i's liquid density, kg/m3. */
+  /** Component i's liquid density, kg/m3.
+   * @param[in] i component index
+   * @param[in] v liquid density, kg/m3
+   */
   void SetLiqDen(int i, float v);
-  /** Component i's COSTALD acentric factor. */
+  /** Component i's COSTALD acentric factor.
+   * @param[in] i component index
+   * @param[in] v COSTALD acentric factor
+   */
   void SetWsrk(int i, float v);
-  /** Component i's COSTALD characteristic volume, m3/kmol. */
+  /** Component i's COSTALD characteristic volume, m3/kmol.
+   * @param[in] i component index
+   * @param[in] v COSTALD characteristic volume, m3/kmol
+   */
   void SetVchar(int i, float v);
-  /** Component i's viscosity theta A. */
+  /** Component i's viscosity theta A.
+   * @param[in] i component index
+   * @param[in] v theta A
+   */
   void SetThetaA(int i, float v);
-  /** Component i's viscosity theta B. */
+  /** Component i's viscosity theta B.
+   * @param[in] i component index
+   * @param[in] v theta B
+   */
   void SetThetaB(int i, float v);
-  /** Component i's hydrocarbon-type flag (bit 0 of TypeFlags). */
+  /** Component i's hydrocarbon-type flag (bit 0 of TypeFlags).
+   * @param[in] i component index
+   * @param[in] hydrocarbon hydrocarbon-type flag
+   */
   void SetTypeHc(int i, bool hydrocarbon);
-  /** Component i's mole fraction; links its evaluation record to its property record. */
+  /** Component i's mole fraction; links its evaluation record to its property record.
+   * @param[in] i component index
+   * @param[in] moleFraction mole fraction
+   */
   void SetVsdata(int i, float moleFraction);
   /** Theta A of component i's property record widened to double; -32767.0 without a
-   * record. */
+   * record.
+   * @param[in] i component index
+   */
   double GetQiraThetaA(int i);
-  /** Theta B of component i's property record; -32767.0 without a record. */
+  /** Theta B of component i's property record; -32767.0 without a record.
+   * @param[in] i component index
+   */
   double GetQiraThetaB(int i);
-  /** m_ThetaA[i], the fitted theta A. */
+  /** m_ThetaA[i], the fitted theta A.
+   * @param[in] i component index
+   */
   double GetThetaA(int i);
-  /** m_ThetaB[i], the fitted theta B. */
+  /** m_ThetaB[i], the fitted theta B.
+   * @param[in] i component index
+   */
   double GetThetaB(int i);
-  /** Kinematic viscosity (cSt) of component i at 38 C; -32767.0 where none. */
+  /** Kinematic viscosity (cSt) of component i at 38 C; -32767.0 where none.
+   * @param[in] i component index
+   */
   double GetCpvVisc38(int i);
-  /** As GetCpvVisc38(int), at 50 C. */
+  /** As GetCpvVisc38(int), at 50 C.
+   * @param[in] i component index
+   */
   double GetCpvVisc50(int i);
-  /** As GetCpvVisc38(int), at 60 C. */
+  /** As GetCpvVisc38(int), at 60 C.
+   * @param[in] i component index
+   */
   double GetCpvVisc60(int i);
-  /** As GetCpvVisc38(int), at 100 C. */
+  /** As GetCpvVisc38(int), at 100 C.
+   * @param[in] i component index
+   */
   double GetCpvVisc100(int i);
   /** The array of standard viscosities at 38 C (null when absent). */
   double* GetCpvVisc38();
@@ -184,15 +273,34 @@ class QIRA_API ViscHandler {
   /** Dynamic viscosity (cP) of the mixture in recs at T (K), P (kPa), molar density
    * rhom (kmol/m3). A record counts when its x exceeds 1e-7 and it is linked to its
    * property record; writes the work values of every counting record. -32767.0 when
-   * recs is null, nothing counts, rhom is 0 or the derivative sum Q is 0. */
+   * recs is null, nothing counts, rhom is 0 or the derivative sum Q is 0.
+   * @param[in] n number of records
+   * @param[in] T temperature, K
+   * @param[in] P pressure, kPa
+   * @param[in,out] recs [n] evaluation records (work values written)
+   * @param[in] rhom molar density, kmol/m3
+   */
   double viscrude(int n, double T, double P, pc_vs_data* recs, double rhom);
   /** Reference-fluid (methane) viscosity (micropoise): dilute-gas sum, first-density
-   * term and dense-fluid term of the Ely-Hanley reference, at the mapped state. */
+   * term and dense-fluid term of the Ely-Hanley reference, at the mapped state.
+   * @param[in] rhom molar density, kmol/m3
+   * @param[in] T temperature, K
+   * @param[in] AF [35] reference-fluid constants (m_CrudeConst)
+   * @param[in] J [7] dense-fluid constants j1..j7
+   * @param[in] fx mixture factor f
+   * @param[in] q the derivative sum Q
+   * @param[in] hx mixture factor h
+   * @param[in] Mx mixture molecular weight, kg/kmol
+   * @param[in] Zcx mixture critical compressibility
+   * @param[in] k reference-fluid state factor
+   */
   double crvscty(double rhom, double T, const double* AF, const double* J, double fx,
                  double q, double hx, double Mx, double Zcx, double k);
   /** Fills m_CrudeConst with the 35 reference-fluid constants. */
   void initvisc();
-  /** Signed real cube root. */
+  /** Signed real cube root.
+   * @param[in] x the number
+   */
   static double cbrt(double x);
   /** @} */
 
@@ -200,26 +308,56 @@ class QIRA_API ViscHandler {
    * t in C, p in kPa, x: n mole fractions. x null gives -32767.0. The viscosities are
    * -32767.0 where viscrude gives none or (kinematic) the mass density is missing or 0. */
   /** @{ */
-  /** Molar density (kmol/m3) by the pc_xden2 rules with the COSTALD acentric factors. */
+  /** Molar density (kmol/m3) by the pc_xden2 rules with the COSTALD acentric factors.
+   * @param[in] t temperature, C
+   * @param[in] p pressure, kPa
+   * @param[in] x [m_NumbComp] mole fractions
+   */
   double LiquidMolarDensity(double t, double p, double* x);
-  /** Molecular weight (kg/kmol), sum of x_i Mw_i. */
+  /** Molecular weight (kg/kmol), sum of x_i Mw_i.
+   * @param[in] x [m_NumbComp] mole fractions
+   */
   double MolecularWeight(double* x);
-  /** Mass density (kg/m3), MolecularWeight x LiquidMolarDensity (-32767.0 when either is). */
+  /** Mass density (kg/m3), MolecularWeight x LiquidMolarDensity (-32767.0 when either is).
+   * @param[in] t temperature, C
+   * @param[in] p pressure, kPa
+   * @param[in] x [m_NumbComp] mole fractions
+   */
   double LiquidMassDensity(double t, double p, double* x);
-  /** Dynamic viscosity (cP) by viscrude; x becomes the stored composition. */
+  /** Dynamic viscosity (cP) by viscrude; x becomes the stored composition.
+   * @param[in] t temperature, C
+   * @param[in] p pressure, kPa
+   * @param[in,out] x [m_NumbComp] mole fractions, stored as the composition
+   */
   double LiquidViscosity(double t, double p, double* x);
   /** Kinematic viscosity (cSt) = dynamic / mass density x 1000; x becomes the stored
-   * composition. */
+   * composition.
+   * @param[in] t temperature, C
+   * @param[in] p pressure, kPa
+   * @param[in,out] x [m_NumbComp] mole fractions, stored as the composition
+   */
   double LiquidKinematicViscosity(double t, double p, double* x);
-  /** dynamic (cP) = kinematic (cSt) x density (kg/m3) / 1000. */
+  /** dynamic (cP) = kinematic (cSt) x density (kg/m3) / 1000.
+   * @param[in] kinematic kinematic viscosity, cSt
+   * @param[out] dynamic dynamic viscosity, cP
+   * @param[in] density density, kg/m3
+   */
   void ConvertToDynamicVisc(double kinematic, double& dynamic, double density);
-  /** kinematic (cSt) = dynamic (cP) x 1000 / density (kg/m3). */
+  /** kinematic (cSt) = dynamic (cP) x 1000 / density (kg/m3).
+   * @param[out] kinematic kinematic viscosity, cSt
+   * @param[in] dynamic dynamic viscosity, cP
+   * @param[in] density density, kg/m3
+   */
   void ConvertToKinematicVisc(double& kinematic, double dynamic, double density);
   /** @} */
 
   /** @name Bulk viscosity values */
   /** @{ */
-  /** Stores b measured bulk points (C, handler's unit); always false. */
+  /** Stores b measured bulk points (C, handler's unit); always false.
+   * @param[in] b number of bulk points
+   * @param[in] temps [b] temperatures, C
+   * @param[in] values [b] viscosities, handler's unit
+   */
   bool SetMyBulkValues(int b, double* temps, double* values);
   /** Moves the bulk points onto the hypo-curve temperatures (measured values kept where
    * a temperature matches, the rest read along the Walther line of the measured points). */
@@ -228,12 +366,18 @@ class QIRA_API ViscHandler {
    * thetas; false without bulk points. */
   bool GenerateBulkValuesZARIX();
   /** Calculated bulk values at the hypo temperatures by the Refutas blend (mass fractions)
-   * of the components' viscosities from the curves (null: the hypo curves). */
+   * of the components' viscosities from the curves (null: the hypo curves).
+   * @param[in] curves [m_NHypoCurves][m_NumbComp] hypo-curve rows (null: the handler's)
+   */
   bool GenerateBulkValuesRefutas(double** curves);
   /** The assay's kinematic viscosity (cSt) by viscrude at each hypo temperature, into
-   * out (k values). */
+   * out (k values).
+   * @param[out] out [m_NHypoCurves] kinematic viscosities, cSt
+   */
   void GenerateBulkKinViscValuesZARIX(double* out);
-  /** The same values as GenerateBulkKinViscValuesZARIX, for the Refutas route. */
+  /** The same values as GenerateBulkKinViscValuesZARIX, for the Refutas route.
+   * @param[out] out [m_NHypoCurves] kinematic viscosities, cSt
+   */
   void GenerateBulkKinViscValuesRefutas(double* out);
   /** @} */
 
@@ -244,7 +388,9 @@ class QIRA_API ViscHandler {
    * curve route a missing hypo value stays missing (the result is then -32767.0). */
   /** @{ */
   /** Fits each hypothetical component's thetas to its hypo-curve values (pc_fitvisc);
-   * curves null: the handler's hypo curves. */
+   * curves null: the handler's hypo curves.
+   * @param[in] curves [m_NHypoCurves][m_NumbComp] hypo-curve rows (null: the handler's)
+   */
   bool GenerateThetas(double** curves);
   /** Standard viscosities at 38, 50, 60 and 100 C from viscrude with the fitted thetas. */
   bool GenerateStandardViscCurvesFromTheta();
@@ -262,10 +408,18 @@ class QIRA_API ViscHandler {
   /** @{ */
   /** Sorts the hypothetical components' boiling points and records their positions. */
   void SortHypoBPs();
-  /** Creates c empty user-curve slots; always true. */
+  /** Creates c empty user-curve slots; always true.
+   * @param[in] c number of user-curve slots
+   */
   bool InitializeMyCurves(int c);
   /** Stores user curve number curve (npts boiling points C and viscosities at temp C);
-   * always true. */
+   * always true.
+   * @param[in] curve slot index
+   * @param[in] npts number of points
+   * @param[in] temp curve temperature, C
+   * @param[in] bps [npts] boiling points, C
+   * @param[in] viscs [npts] viscosities
+   */
   bool SetOneCurve(int curve, int npts, double temp, double* bps, double* viscs);
   /** Sets the number and temperatures of the hypo curves from the user curves and bulk
    * points. */
@@ -273,27 +427,56 @@ class QIRA_API ViscHandler {
   /** Fills the hypo curves from the user curves or the Twu estimate; always false. */
   bool InitHypoCurves();
   /** Interpolates one curve (boiling points C, viscosities) through the pentane anchor
-   * at the hypothetical components' boiling points into out (n values); always true. */
+   * at the hypothetical components' boiling points into out (n values); always true.
+   * @param[in] npts number of points
+   * @param[in] temp curve temperature, C
+   * @param[in] bps [npts] boiling points, C
+   * @param[in] viscs [npts] viscosities
+   * @param[out] out [m_NumbHypoComp] viscosities at the hypothetical boiling points
+   */
   bool CurveFitViscosity(int npts, double temp, double* bps, double* viscs, double* out);
   /** Pentane's viscosity at T (K) from its two reference points along the Walther line;
-   * kinematic (cSt, at least 0.0001) or dynamic (cP). */
+   * kinematic (cSt, at least 0.0001) or dynamic (cP).
+   * @param[in] T temperature, K
+   * @param[in] kinematic true for cSt, false for cP
+   */
   double GetPentaneViscosityAtTemp(double T, bool kinematic);
-  /** Viscosity at T (K) along the Walther line fitted through npts (viscosity, K) points. */
+  /** Viscosity at T (K) along the Walther line fitted through npts (viscosity, K) points.
+   * @param[in] visc [npts] viscosities
+   * @param[in] temps [npts] temperatures, K
+   * @param[in] T temperature, K
+   * @param[in] npts number of points
+   */
   double GetViscAtTemp(double* visc, double* temps, double T, int npts);
-  /** Least-squares line y = slope x + intercept over npts points. */
+  /** Least-squares line y = slope x + intercept over npts points.
+   * @param[in] y [npts] ordinates
+   * @param[in] x [npts] abscissae
+   * @param[in] npts number of points
+   * @param[out] slope [1] slope
+   * @param[out] intercept [1] intercept
+   */
   void GetLinearFit(double* y, double* x, int npts, double* slope, double* intercept);
   /** Copies the hypothetical components' hypo-curve values and boiling points (see
-   * the handle function of the same name). */
+   * the handle function of the same name).
+   * @param[out] curves [m_NHypoCurves][m_NumbHypoComp] hypo-curve values, row pointers
+   * @param[out] bps [m_NumbHypoComp] boiling points, K
+   */
   void GetHypoViscCrvsAndBP(double** curves, double* bps);
   /** @} */
 
   /** @name Bulk viscosity shifting */
   /** @{ */
   /** Multiplies the hypothetical components' values of hypo curve j by m, into out[j]
-   * (null: in place); missing values are left alone. */
+   * (null: in place); missing values are left alone.
+   * @param[in] j hypo-curve index
+   * @param[in] m multiplier
+   * @param[out] out [m_NHypoCurves][m_NumbComp] shifted rows (null: in place)
+   */
   void SetMultiplierToCurve(int j, double m, double** out);
   /** False when some hypothetical component's viscosity rises with temperature across
-   * the curves (null: the hypo curves). */
+   * the curves (null: the hypo curves).
+   * @param[in] curves [m_NHypoCurves][m_NumbComp] hypo-curve rows (null: the handler's)
+   */
   bool CheckViscosityConsistency(double** curves);
   /** One multiplier per hypo curve by a bracketing secant search until the calculated
    * bulk values meet the measured ones; true when the shifted curves were kept. */

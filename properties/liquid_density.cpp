@@ -7,6 +7,7 @@
 
 #include "QIRALiquidProps.h"
 #include "frame/boundary.h"
+#include "frame/constants.h"
 #include "frame/missing.h"
 
 namespace qira {
@@ -15,9 +16,9 @@ namespace {
 
 constexpr double kMinTr = 0.251;
 constexpr double kMaxTr = 0.9999;
-constexpr double kGasConstantKpa = 8.31432;   // kPa m3/(kmol K)
-constexpr double kGasConstantAtm = 0.082056;  // L atm/(mol K)
-constexpr double kKpaPerAtm = 101.325;
+constexpr double kGasConstantKpa = kGasConstant1976;  // kPa m3/(kmol K)
+constexpr double kGasConstantAtm = 0.082056;  // L atm/(mol K), as written in the mixture rule
+constexpr double kKpaPerAtm = kStandardAtmosphere;
 constexpr double kMixingThreshold = 1e-5;
 
 double clampReducedTemperature(double tr) { return std::min(std::max(tr, kMinTr), kMaxTr); }

@@ -10,6 +10,7 @@
 
 #include "QIRAViscosityFit.h"
 #include "frame/boundary.h"
+#include "frame/constants.h"
 #include "properties/liquid_density.h"
 
 namespace qira {
@@ -27,7 +28,7 @@ constexpr double kJ[7] = {-10.2391604, 174.227229, 17.4605456, -2847.63282,
 constexpr double kRhoC = 0.1628;
 constexpr double kG[9] = {2907741.3, -3312874.0, 1608101.8,  -433190.48, 70624.813,
                           -7116.6207, 432.51744,  -14.459112, 0.20371194};
-constexpr double kR = 8.31432;
+constexpr double kR = kGasConstant1976;
 
 // What the correlation needs of one data point.
 struct FitPoint {

@@ -59,14 +59,16 @@ heading("Viscosity characterization of six pseudo-components")
 
 
 def pseudo_component(tb, x):
-    """A pseudo-component of Watson K 11.8 from standard petroleum-fraction correlations."""
+    """A pseudo-component of Watson K 11.8 from standard petroleum-fraction correlations,
+    each evaluated by the library (Riazi-Daubert 1980 MW, Tc and Pc; the Edmister acentric
+    factor; Pitzer's critical compressibility for Vc)."""
+    r = qira._constants.GAS_CONSTANT
     sg = (1.8 * tb) ** (1 / 3) / 11.8
-    mw = 1.6607e-4 * tb ** 2.1962 * sg ** -1.0164
-    tc = 19.06232 * tb ** 0.58848 * sg ** 0.3596
-    pc = 3.12281e9 * (1.8 * tb) ** -2.3125 * sg ** 2.3201 * 6.894757
-    omega = 3 / 7 * math.log10(pc / 101.325) / (tc / tb - 1) - 1
-    vc = (0.2918 - 0.0928 * omega) * 8.314 * tc / pc
-    vchar = 8.314 * tc / pc * (0.2905331 - 0.08057958 * omega + 0.02276965 * omega ** 2)
+    mw = qira.units.mw_riazi_daubert(tb, sg)
+    tc, pc = qira.critical.tc_riazi_daubert(tb, sg), qira.critical.pc_riazi_daubert(tb, sg)
+    omega = 3 / 7 * math.log10(pc / qira._constants.STANDARD_ATMOSPHERE) / (tc / tb - 1) - 1
+    vc = (0.2918 - 0.0928 * omega) * r * tc / pc
+    vchar = r * tc / pc * (0.2905331 - 0.08057958 * omega + 0.02276965 * omega ** 2)
     return qira.Component(tb=tb, tc=tc, pc=pc, vc=vc, omega=omega, mw=mw, liq_den=qira.sg_to_density(sg),
                           wsrk=omega, vchar=vchar, x=x, hypo=True)
 

@@ -34,7 +34,7 @@ V tbpAt(V y, const V& x = kFrac, const V& nbp = kNbp, bool pointMode = true) {
 TEST(TbpBlend, PointListsOfEachMode) {
   // The point list as (yield, temperature) pairs.
   struct Case { const char* origin; V x, nbp; bool pointMode; double ti, tf; V points; };
-  const std::vector<Case> cases = {{"point mode, 0.5/0.5 at 400 and 440 K (docs worked example)", {0.5, 0.5}, {400, 440}, true, kMiss, kMiss, {0.5, 400, 1.0, 440}},
+  const std::vector<Case> cases = {{"point mode, 0.5/0.5 at 400 and 440 K: each whole fraction at its NBP (definition)", {0.5, 0.5}, {400, 440}, true, kMiss, kMiss, {0.5, 400, 1.0, 440}},
                                    {"mid-point mode adds the tail step", {0.5, 0.5}, {400, 440}, false, kMiss, kMiss, {0.25, 400, 0.75, 440, 1.0, 460}},
                                    {"descending order gives the same list", {0.5, 0.5}, {440, 400}, false, kMiss, kMiss, {0.25, 400, 0.75, 440, 1.0, 460}},
                                    {"zero anchor just below the first filled component", {0, 0, 0.5, 0.5}, {300, 350, 400, 440}, true, kMiss, kMiss, {0.0, 350, 0.5, 400, 1.0, 440}},
@@ -264,7 +264,7 @@ TEST(LabCurves, MidCutBoilingPoints) {
               {"one component: its NBP", cbp({1.0}, {455})[0], 455, 0},
               {"an empty second component: the mean of the two NBPs", empty[1], 325, 0},
               {"the heaviest cut's middle, half-way to the highest NBP", asc[3], 490, 1e-9},
-              {"an upper bound of 560 K replaces that NBP (hand calculation)", cbp({0.2, 0.3, 0.1, 0.4}, {380, 420, 460, 520}, 560)[3], 510, 1e-9},
+              {"an upper bound of 560 K replaces that NBP: (460 + 560) / 2 (hand calculation)", cbp({0.2, 0.3, 0.1, 0.4}, {380, 420, 460, 520}, 560)[3], 510, 1e-9},
               {"a bound below it changes nothing", cbp({0.2, 0.3, 0.1, 0.4}, {380, 420, 460, 520}, 500)[3], 490, 1e-9}});
   for (int i = 0; i < 4; ++i) EXPECT_EQ(desc[3 - i], asc[i]) << "caller's order";
 }

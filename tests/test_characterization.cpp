@@ -8,26 +8,36 @@
 
 using namespace qira_test;
 
-TEST(Correlations, PublishedAndWorkedValues) {
+TEST(Correlations, WatsonRelationKatzFiroozabadiTwuAndGammaFunctions) {
   const double mw = Blend_mw(0.8, 12.0);
   const double t2000 = (2000 - 459.67 - 32) / 1.8 + 273.15;  // x = 2000 R
   const double capped = 1.394 * 998.9993 * 0.9979879;
-  expectRows({{"Watson relation, SG 0.8 and Kw 12 (docs worked example)", mw, 169.8436, 1e-3},
+  expectRows({{"MW of SG 0.8, Kw 12: ((12 / 1.2164404)^3 0.8^2.537169 / 52.6)^2.196209 (hand calculation)", mw,
+               169.843559287290, rel(1e-12)},
               {"Kw back from that MW carries its own constants: 12.0037", Blend_uopk(mw, 0.8), 12.0037, 1e-4},
               {"SG back from that MW", Blend_sg(mw, 12.0), 0.8, 2e-4},
-              {"gravity at MW exactly 320: heavy-end relation (hand calculation)", Blend_sg(320, 12.0), 0.9306854713, 1e-9},
-              {"gravity just below MW 320: light relation", Blend_sg(std::nextafter(320.0, 0.0), 12.0), 0.8963148417, 1e-9},
+              {"gravity at MW exactly 320, heavy-end relation: (320 / (2.482e-7 12^8.7669))^0.08895 (hand calculation)",
+               Blend_sg(320, 12.0), 0.930685471347363, rel(1e-12)},
+              {"gravity just below MW 320: (52.6 320^0.45533 / (12 / 1.2164404)^3)^0.39414 (hand calculation)",
+               Blend_sg(std::nextafter(320.0, 0.0), 12.0), 0.896314841715292, rel(1e-12)},
               {"Katz-Firoozabadi C7, Tb 366 K: SG 0.727 (Katz and Firoozabadi 1978)", Blend_sg_katz_firoozabadi(366) / 999, 0.727, 0.008},
               {"Katz-Firoozabadi C10, Tb 447 K: SG 0.782", Blend_sg_katz_firoozabadi(447) / 999, 0.782, 0.004},
               {"Katz-Firoozabadi C15, Tb 543 K: SG 0.836", Blend_sg_katz_firoozabadi(543) / 999, 0.836, 0.005},
               {"Katz-Firoozabadi C20, Tb 612 K: SG 0.862", Blend_sg_katz_firoozabadi(612) / 999, 0.862, 0.004},
-              {"Katz-Firoozabadi at 212 F (hand calculation)", Blend_sg_katz_firoozabadi(373.15), 727.19385, 1e-4},
-              {"Katz-Firoozabadi at 600 K (hand calculation)", Blend_sg_katz_firoozabadi(600), 855.48361, 1e-4},
-              {"Twu MW with the boiling-point adjustment (hand calculation)", Blend_mw_twu(450, 780), 145.01284, 1e-4},
-              {"Twu MW, heavy fraction", Blend_mw_twu(700, 950), 362.34481, 1e-3},
-              {"Twu MW, light fraction", Blend_mw_twu(300, 650), 67.42151, 1e-4},
-              {"Twu MW at 500 K, 800 kg/m3 (docs worked example)", Blend_mw_twu(500, 800), 183.36, 5e-3},
-              {"Twu MW just below x = 2000 R", Blend_mw_twu(t2000 - 1e-6, 900), 1983.7913, 1e-3},
+              {"Katz-Firoozabadi at 212 F: SG quartic / 0.9991 x 998.9993 (hand calculation)",
+               Blend_sg_katz_firoozabadi(373.15), 727.193847901081, rel(1e-12)},
+              {"Katz-Firoozabadi at 600 K (620.33 F) (hand calculation)", Blend_sg_katz_firoozabadi(600), 855.483611445033,
+               rel(1e-12)},
+              {"Twu MW with the boiling-point adjustment, 450 K, 780 kg/m3 (regression)", Blend_mw_twu(450, 780),
+               145.0128358215878, rel(1e-12)},
+              {"Twu MW, heavy fraction, 700 K, 950 kg/m3 (regression)", Blend_mw_twu(700, 950), 362.34481027220085,
+               rel(1e-12)},
+              {"Twu MW, light fraction, 300 K, 650 kg/m3 (regression)", Blend_mw_twu(300, 650), 67.42151409306219,
+               rel(1e-12)},
+              {"Twu MW at 500 K, 800 kg/m3 (regression, as on the characterization page)", Blend_mw_twu(500, 800),
+               183.36443334031614, rel(1e-12)},
+              {"Twu MW just below x = 2000 R (regression)", Blend_mw_twu(t2000 - 1e-6, 900), 1983.7913076303894,
+               rel(1e-12)},
               {"Twu MW just above x = 2000 R: the same root", Blend_mw_twu(t2000 + 1e-6, 900), 1983.7913, 0.2},
               {"Twu MW, gravity capped at 1.394", Blend_mw_twu(600, 1500), Blend_mw_twu(600, capped), 0},
               {"ln Gamma(5) = ln 24", Blend_gammln(5.0), std::log(24.0), 1e-10},

@@ -6,15 +6,18 @@
 #include <limits>
 
 #include "QIRACriticalProps.h"
+#include "frame/constants.h"
 #include "support/tables.h"
 
 namespace {
 
 constexpr double kKPerR = 1 / 1.8;
-constexpr double kKpaPerPsia = 6.894757293168;
-constexpr double kM3KmolPerFt3Lbmol = 0.028316846592 / 0.45359237;
+constexpr double kKpaPerPsia = qira::kKpaPerPsi;
+constexpr double kM3KmolPerFt3Lbmol = qira::kM3PerKmolPerFt3PerLbmol;
+using qira_test::expectRows;
 using qira_test::kMiss;
 using qira_test::kNaN;
+using qira_test::rel;
 const double kInf = std::numeric_limits<double>::infinity();
 
 // Ahmed, Equations of State and PVT Analysis, 2nd ed. (2016), Example 2.2: a fraction of
@@ -30,44 +33,63 @@ const Compound kDecane{447.30, 0.7342, 617.70, 2110};
 const Compound kToluene{383.79, 0.8719, 591.75, 4108};
 const Compound kBenzene{353.24, 0.8844, 562.05, 4895};
 
-struct Row { const char* what; double got, expected, tolerance; const char* origin; };
-
 }  // namespace
 
 TEST(CriticalProperties, AgainstPublishedValues) {
-  const Row rows[] = {
+  expectRows({
       // Worked example, to three figures; tolerance one unit in the third figure.
-      {"Tc Riazi-Daubert", QiraCrit_TcRiaziDaubert1980(kTb, kSg), 991 * kKPerR, 1 * kKPerR, "Ahmed 2016 Ex. 2.2: 991 R (ours 990.67)"},
-      {"Pc Riazi-Daubert", QiraCrit_PcRiaziDaubert1980(kTb, kSg), 467 * kKpaPerPsia, 1 * kKpaPerPsia, "Ahmed 2016 Ex. 2.2: 467 psia (ours 466.90)"},
-      {"Vc Riazi-Daubert", QiraCrit_VcRiaziDaubert1980(kTb, kSg), 0.0623 * 96.4 * kM3KmolPerFt3Lbmol, 0.0015 * 0.0623 * 96.4 * kM3KmolPerFt3Lbmol, "Ahmed 2016 Ex. 2.2: 0.0623 ft3/lb x MW 96.4, both rounded (ours 0.06227 x 96.39)"},
-      {"Tc Kesler-Lee", QiraCrit_TcKeslerLee1976(kTb, kSg), 981 * kKPerR, 1 * kKPerR, "Ahmed 2016 Ex. 2.2: 981 R (ours 980.96)"},
-      {"Pc Kesler-Lee", QiraCrit_PcKeslerLee1976(kTb, kSg), 470 * kKpaPerPsia, 1 * kKpaPerPsia, "Ahmed 2016 Ex. 2.2: 470 psia (ours 469.68)"},
-      {"omega Kesler-Lee", QiraCrit_AcentricKeslerLee1976(kTb, kSg, 981 * kKPerR, 470 * kKpaPerPsia), 0.306, 0.001, "Ahmed 2016 Ex. 2.2: 0.306 (ours 0.3067 from the rounded 981 R, 470 psia)"},
+      {"Tc Riazi-Daubert: Ahmed 2016 Ex. 2.2: 991 R (ours 990.67)",
+       QiraCrit_TcRiaziDaubert1980(kTb, kSg), 991 * kKPerR, 1 * kKPerR},
+      {"Pc Riazi-Daubert: Ahmed 2016 Ex. 2.2: 467 psia (ours 466.90)",
+       QiraCrit_PcRiaziDaubert1980(kTb, kSg), 467 * kKpaPerPsia, 1 * kKpaPerPsia},
+      {"Vc Riazi-Daubert: Ahmed 2016 Ex. 2.2: 0.0623 ft3/lb x MW 96.4, both rounded (ours 0.06227 x 96.39)",
+       QiraCrit_VcRiaziDaubert1980(kTb, kSg), 0.0623 * 96.4 * kM3KmolPerFt3Lbmol, rel(0.0015)},
+      {"Tc Kesler-Lee: Ahmed 2016 Ex. 2.2: 981 R (ours 980.96)",
+       QiraCrit_TcKeslerLee1976(kTb, kSg), 981 * kKPerR, 1 * kKPerR},
+      {"Pc Kesler-Lee: Ahmed 2016 Ex. 2.2: 470 psia (ours 469.68)",
+       QiraCrit_PcKeslerLee1976(kTb, kSg), 470 * kKpaPerPsia, 1 * kKpaPerPsia},
+      {"omega Kesler-Lee: Ahmed 2016 Ex. 2.2: 0.306 (ours 0.3067 from the rounded 981 R, 470 psia)",
+       QiraCrit_AcentricKeslerLee1976(kTb, kSg, 981 * kKPerR, 470 * kKpaPerPsia), 0.306, 0.001},
       // Measured constants; tolerance = the correlation's own deviation, not rounding.
-      {"omega Kesler-Lee n-C7", QiraCrit_AcentricKeslerLee1976(kHeptane.tb, kHeptane.sg, kHeptane.tc, kHeptane.pc), 0.350, 0.005, "Poling 2001 App. A (ours 0.3492)"},
-      {"omega Kesler-Lee n-C10", QiraCrit_AcentricKeslerLee1976(kDecane.tb, kDecane.sg, kDecane.tc, kDecane.pc), 0.490, 0.005, "Poling 2001 App. A (ours 0.4922)"},
-      {"omega Kesler-Lee toluene", QiraCrit_AcentricKeslerLee1976(kToluene.tb, kToluene.sg, kToluene.tc, kToluene.pc), 0.264, 0.005, "Poling 2001 App. A (ours 0.2606)"},
-      {"omega Kesler-Lee n-C20, Tb/Tc > 0.8", QiraCrit_AcentricKeslerLee1976(616.93, 0.7929, 768, 1160), 0.907, 0.03, "Poling 2001 App. A; SG of the subcooled liquid (ours 0.8831)"},
-      {"Tc Twu n-C7", QiraCrit_TcTwu1984(kHeptane.tb, kHeptane.sg), 540.20, 0.005 * 540.20, "Poling 2001 App. A (ours 540.39)"},
-      {"Pc Twu n-C7", QiraCrit_PcTwu1984(kHeptane.tb, kHeptane.sg), 2740, 0.01 * 2740, "Poling 2001 App. A (ours 2739)"},
-      {"Vc Twu n-C7", QiraCrit_VcTwu1984(kHeptane.tb, kHeptane.sg), 0.428, 0.015 * 0.428, "Poling 2001 App. A (ours 0.4251)"},
-      {"Tc Twu n-C10", QiraCrit_TcTwu1984(kDecane.tb, kDecane.sg), 617.70, 0.005 * 617.70, "Poling 2001 App. A (ours 619.10)"},
-      {"Pc Twu n-C10", QiraCrit_PcTwu1984(kDecane.tb, kDecane.sg), 2110, 0.01 * 2110, "Poling 2001 App. A (ours 2122)"},
-      {"Tc Twu toluene", QiraCrit_TcTwu1984(kToluene.tb, kToluene.sg), 591.75, 0.01 * 591.75, "Poling 2001 App. A (ours 596.55)"},
-      {"Pc Twu toluene", QiraCrit_PcTwu1984(kToluene.tb, kToluene.sg), 4108, 0.03 * 4108, "Poling 2001 App. A (ours 4206)"},
+      {"omega Kesler-Lee n-C7: Poling 2001 App. A (ours 0.3492)",
+       QiraCrit_AcentricKeslerLee1976(kHeptane.tb, kHeptane.sg, kHeptane.tc, kHeptane.pc), 0.350, 0.005},
+      {"omega Kesler-Lee n-C10: Poling 2001 App. A (ours 0.4922)",
+       QiraCrit_AcentricKeslerLee1976(kDecane.tb, kDecane.sg, kDecane.tc, kDecane.pc), 0.490, 0.005},
+      {"omega Kesler-Lee toluene: Poling 2001 App. A (ours 0.2606)",
+       QiraCrit_AcentricKeslerLee1976(kToluene.tb, kToluene.sg, kToluene.tc, kToluene.pc), 0.264, 0.005},
+      {"omega Kesler-Lee n-C20, Tb/Tc > 0.8: Poling 2001 App. A; SG of the subcooled liquid (ours 0.8831)",
+       QiraCrit_AcentricKeslerLee1976(616.93, 0.7929, 768, 1160), 0.907, 0.03},
+      {"Tc Twu n-C7: Poling 2001 App. A (ours 540.39)",
+       QiraCrit_TcTwu1984(kHeptane.tb, kHeptane.sg), 540.20, rel(0.005)},
+      {"Pc Twu n-C7: Poling 2001 App. A (ours 2739)", QiraCrit_PcTwu1984(kHeptane.tb, kHeptane.sg), 2740, rel(0.01)},
+      {"Vc Twu n-C7: Poling 2001 App. A (ours 0.4251)",
+       QiraCrit_VcTwu1984(kHeptane.tb, kHeptane.sg), 0.428, rel(0.015)},
+      {"Tc Twu n-C10: Poling 2001 App. A (ours 619.10)",
+       QiraCrit_TcTwu1984(kDecane.tb, kDecane.sg), 617.70, rel(0.005)},
+      {"Pc Twu n-C10: Poling 2001 App. A (ours 2122)", QiraCrit_PcTwu1984(kDecane.tb, kDecane.sg), 2110, rel(0.01)},
+      {"Tc Twu toluene: Poling 2001 App. A (ours 596.55)",
+       QiraCrit_TcTwu1984(kToluene.tb, kToluene.sg), 591.75, rel(0.01)},
+      {"Pc Twu toluene: Poling 2001 App. A (ours 4206)",
+       QiraCrit_PcTwu1984(kToluene.tb, kToluene.sg), 4108, rel(0.03)},
       // Generalized V* from Tc, Pc and the tabulated omegaSRK against each compound's own V*.
-      {"V* n-C7", QiraCrit_CostaldVolumeHT1979(kHeptane.tc, kHeptane.pc, 0.3507), 0.4304, 0.03 * 0.4304, "HT 1979 Table 1 (ours 0.4336)"},
-      {"V* n-C10", QiraCrit_CostaldVolumeHT1979(kDecane.tc, kDecane.pc, 0.4916), 0.6192, 0.03 * 0.6192, "HT 1979 Table 1 (ours 0.6259)"},
-      {"V* benzene", QiraCrit_CostaldVolumeHT1979(kBenzene.tc, kBenzene.pc, 0.2137), 0.2564, 0.03 * 0.2564, "HT 1979 Table 1 (ours 0.2598)"},
-      {"V* toluene", QiraCrit_CostaldVolumeHT1979(kToluene.tc, kToluene.pc, 0.2651), 0.3137, 0.03 * 0.3137, "HT 1979 Table 1 (ours 0.3225)"},
+      {"V* n-C7: HT 1979 Table 1 (ours 0.4336)",
+       QiraCrit_CostaldVolumeHT1979(kHeptane.tc, kHeptane.pc, 0.3507), 0.4304, rel(0.03)},
+      {"V* n-C10: HT 1979 Table 1 (ours 0.6259)",
+       QiraCrit_CostaldVolumeHT1979(kDecane.tc, kDecane.pc, 0.4916), 0.6192, rel(0.03)},
+      {"V* benzene: HT 1979 Table 1 (ours 0.2598)",
+       QiraCrit_CostaldVolumeHT1979(kBenzene.tc, kBenzene.pc, 0.2137), 0.2564, rel(0.03)},
+      {"V* toluene: HT 1979 Table 1 (ours 0.3225)",
+       QiraCrit_CostaldVolumeHT1979(kToluene.tc, kToluene.pc, 0.2651), 0.3137, rel(0.03)},
       // omegaSRK fitted to the whole vapour-pressure curve there, to the boiling point here.
-      {"omegaSRK n-C7", QiraCrit_CostaldOmegaHT1979(kHeptane.tb, kHeptane.tc, kHeptane.pc), 0.3507, 0.005, "HT 1979 Table 1 (ours 0.3490)"},
-      {"omegaSRK n-C10", QiraCrit_CostaldOmegaHT1979(kDecane.tb, kDecane.tc, kDecane.pc), 0.4916, 0.005, "HT 1979 Table 1 (ours 0.4923)"},
-      {"omegaSRK benzene", QiraCrit_CostaldOmegaHT1979(kBenzene.tb, kBenzene.tc, kBenzene.pc), 0.2137, 0.005, "HT 1979 Table 1 (ours 0.2093)"},
-      {"omegaSRK toluene", QiraCrit_CostaldOmegaHT1979(kToluene.tb, kToluene.tc, kToluene.pc), 0.2651, 0.005, "HT 1979 Table 1 (ours 0.2613)"},
-  };
-  for (const Row& r : rows)
-    EXPECT_NEAR(r.got, r.expected, r.tolerance) << r.what << " -- " << r.origin;
+      {"omegaSRK n-C7: HT 1979 Table 1 (ours 0.3490)",
+       QiraCrit_CostaldOmegaHT1979(kHeptane.tb, kHeptane.tc, kHeptane.pc), 0.3507, 0.005},
+      {"omegaSRK n-C10: HT 1979 Table 1 (ours 0.4923)",
+       QiraCrit_CostaldOmegaHT1979(kDecane.tb, kDecane.tc, kDecane.pc), 0.4916, 0.005},
+      {"omegaSRK benzene: HT 1979 Table 1 (ours 0.2093)",
+       QiraCrit_CostaldOmegaHT1979(kBenzene.tb, kBenzene.tc, kBenzene.pc), 0.2137, 0.005},
+      {"omegaSRK toluene: HT 1979 Table 1 (ours 0.2613)",
+       QiraCrit_CostaldOmegaHT1979(kToluene.tb, kToluene.tc, kToluene.pc), 0.2651, 0.005},
+  });
 }
 
 TEST(CriticalProperties, BadInputGivesTheMissingMarker) {

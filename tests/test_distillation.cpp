@@ -78,8 +78,11 @@ TEST(Grids, YieldGridsFollowTheSettings) {
          {"TBP grid", TBPValidYields, {0, 0.05, 0.1, 0.3, 0.5, 0.7, 0.9, 0.95, 1.0}}});
   SetD86Method(0);
   SetOptions(0.5, 98.0, 1, 2);  // keeps the D86 method
-  EXPECT_EQ(GetD86Setting() * 100 + qira::settings().d2887Option * 10 + qira::settings().distCurFitOption, 12);
-  EXPECT_EQ(D86BaseSizeOption() * 10 + D86BaseSize(), 79);
+  EXPECT_EQ(GetD86Setting(), 0) << "SetOptions keeps the D86 method";
+  EXPECT_EQ(qira::settings().d2887Option, 1);
+  EXPECT_EQ(qira::settings().distCurFitOption, 2);
+  EXPECT_EQ(D86BaseSizeOption(), 7) << "method 0: the seven-point grid";
+  EXPECT_EQ(D86BaseSize(), 9) << "the plain D86 grid keeps nine points";
   check({{"D86 option grid, seven points, IBP 0.5 %, FBP 98 %", D86ValidYieldsOption, {0.005, 0.1, 0.3, 0.5, 0.7, 0.9, 0.98}},
          {"D86 grid, IBP 0.5 %, FBP 98 %", D86ValidYields, {0.005, 0.05, 0.1, 0.3, 0.5, 0.7, 0.9, 0.95, 0.98}},
          {"D1160 grid, IBP 0.5 %", D1160ValidYields, {0.005, 0.1, 0.3, 0.5}},
@@ -243,12 +246,12 @@ TEST(Api6AndD1160, PolynomialAndQuarticConversions) {
   ASSERT_TRUE(Blend_TBPtoD1160(at180.data(), d180.data()));
   ASSERT_TRUE(Blend_D1160toTBP(back.data(), t4.data()));
   expectRows({{"API polynomial, TBP 50 % of 0 F", KtoF(d86[3]), 20.07479, 1e-9},
-              {"API polynomial, 50-70 % step of 30 F (hand calculation)", KtoF(d86[4]) - KtoF(d86[3]), 19.645054217019, 1e-9},
+              {"API polynomial, 50-70 % step of 30 F (regression)", KtoF(d86[4]) - KtoF(d86[3]), 19.645054217019, 1e-9},
               {"API polynomial, initial to 10 % step of 40 F", KtoF(d86[1]) - KtoF(d86[0]), 19.6927706930176, 1e-9},
               {"D1160 50 % point is the TBP 50 % point", KtoF(d[3]), 700, 1e-9},
               {"D1160, difference beyond 180 F carried over", KtoF(d[3]) - KtoF(d[2]), 200, 1e-9},
               {"D1160, a difference of exactly 180 F still by the quartic", KtoF(d180[3]) - KtoF(d180[2]), 180.06808039976863, 1e-9},
-              {"D1160 upper quartic at 100 F (hand calculation)", KtoF(d[2]) - KtoF(d[1]), 94.1374036871615, 1e-9},
+              {"D1160 upper quartic at 100 F (regression)", KtoF(d[2]) - KtoF(d[1]), 94.1374036871615, 1e-9},
               {"D1160 initial quartic at 100 F", KtoF(d[1]) - KtoF(d[0]), 68.91909576878314, 1e-9},
               {"D1160 to TBP upper quartic at 100 F", KtoF(back[2]) - KtoF(back[1]), 105.424096, 1e-9},
               {"D1160 to TBP, beyond 180 F carried over", KtoF(back[3]) - KtoF(back[2]), 200, 1e-9}});
@@ -324,8 +327,8 @@ TEST(CurveFit, LocalSplineAndThreePointValues) {
               {"y = x^2 at 0.5: quadratic fails the overshoot test, chord", quad[0], 0.5, 1e-12},
               {"y = x^2 at 1.8: the quadratic", quad[1], 3.24, 1e-12},
               {"y = 100 + x^3: the cubic is exact", cubic[0], 115.625, 1e-12},
-              {"chord fallback below the previous query (hand calculation)", chord[0], 524.49, 0.01},
-              {"chord fallback", chord[1], 522.17, 0.01},
+              {"chord fallback below the previous query (regression)", chord[0], 524.4913603475288, rel(1e-12)},
+              {"chord fallback (regression)", chord[1], 522.1744014606742, rel(1e-12)},
               {"extrapolation left on the line", ends[0], 5, 1e-12},
               {"extrapolation right on the line", ends[1], 40, 1e-12},
               {"three abscissae within 1e-5: y[0]", lstsqr({2, 2 + 4e-6, 2 - 3e-6}, {7, 9, 11}, 5), 7, 0},

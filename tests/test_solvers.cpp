@@ -105,7 +105,7 @@ TEST(NewtonRaphson, HostIterationConverges) {
 // Linear systems as the library reads them: sum over c of A[c][r] x[c] = b[r].
 TEST(EquationSolver, SystemsAndSingularMatrices) {
   struct Case { const char* origin; std::vector<V> a; V b, want; bool ok; };
-  const std::vector<Case> cases = {{"lower-triangular pair (docs worked example)", {{2, 0}, {1, 1}}, {2, 3}, {-0.5, 3}, true},
+  const std::vector<Case> cases = {{"lower-triangular pair: 2 x0 + x1 = 2, x1 = 3 (hand calculation)", {{2, 0}, {1, 1}}, {2, 3}, {-0.5, 3}, true},
                                    {"identity", {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}, {4, -5, 6}, {4, -5, 6}, true},
                                    {"rows needing swaps (solved by hand)", {{0, 1, 0}, {1, 0, 0}, {0, 0, 2}}, {3, 4, 8}, {4, 3, 4}, true},
                                    {"zero matrix", {{0, 0}, {0, 0}}, {2, 3}, {9, 9}, false},

@@ -159,7 +159,7 @@ MixingSums mixingSums(const std::vector<int>& idx, const pc_vs_data* recs,
     if (std::fabs(1 - widen(ci.ThetaB)) < 1e-8) d = 1e-8;
     s.Q += recs[i].x * p / (d * m.hx * m.fx);
     s.S += recs[i].x * si;
-    s.Zcx += recs[i].x * widen(ci.Pc) * widen(ci.Vc) / (widen(ci.Tc) * 8.31432);
+    s.Zcx += recs[i].x * widen(ci.Pc) * widen(ci.Vc) / (widen(ci.Tc) * qira::kGasConstant1976);
   }
   return s;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ViscHandler.h"
+#include "frame/constants.h"
 #include "frame/missing.h"
 
 namespace qira {
@@ -17,7 +18,7 @@ namespace visc {
 inline std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
 // Pressure of every characterization step, kPa.
-constexpr double kCharacterizationPressure = 101.325;
+constexpr double kCharacterizationPressure = kStandardAtmosphere;
 
 // Mole fractions of at most this size do not count in the crude-oil correlation.
 constexpr double kCountingFraction = 1e-7;

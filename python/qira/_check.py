@@ -13,6 +13,7 @@ import math
 import warnings
 from numbers import Real
 
+from ._constants import WATER_DENSITY_60F
 from ._core import MISSING, QiraError
 
 try:
@@ -55,7 +56,7 @@ RANGES = {
     "visc_t": (200.0, 800.0, "K", _HINT_T, ""),        # temperature of a viscosity measurement
     "p": (0.0, 1e6, "kPa", "", " (in Pa? divide by 1000)"),
     "rho": (200.0, 2000.0, "kg/m3", " (in g/cm3 or SG? multiply by 1000)", ""),
-    "sg": (0.2, 2.0, "", "", " (a density in kg/m3? divide by 999.012)"),
+    "sg": (0.2, 2.0, "", "", " (a density in kg/m3? divide by %g)" % WATER_DENSITY_60F),
     "mw": (2.0, 5000.0, "kg/kmol", "", ""),
     "fraction": (0.0, 1.0, "", "", " (percent? divide by 100)"),
     "positive": (0.0, math.inf, "", "", ""),

@@ -26,10 +26,10 @@ import math
 from collections import OrderedDict, namedtuple
 
 from ._core import MISSING, QiraError, library
+from .units import WATER_60F
 
 STANDARDS = ("D86", "D2887", "D1160", "TBP")
 _STANDARD_CODES = {"D86": 0, "D2887": 1, "D1160": 2, "TBP": 3}
-WATER_60F = 999.016          # kg/m3, water at 60 F: density = SG * WATER_60F (as the library)
 T38, T100 = 311.15, 373.15
 STANDARD_K = (T38, T100)     # the cut table's viscosity temperatures, 38 and 100 C
 
@@ -152,7 +152,7 @@ def _light_end_table():
 _LIGHT_ENDS = None
 
 
-def light_ends():
+def light_end_constants():
     """The library's light-ends table: {name: (NBP K, SG, MW, Tc K, Pc kPa, Vc m3/kmol,
     omega)}, ethane to n-pentane (Poling, Prausnitz and O'Connell 2001, appendix A; SG from
     GPA 2145)."""
@@ -164,7 +164,7 @@ def light_ends():
 
 def __getattr__(name):
     if name == "LIGHT_ENDS":
-        return light_ends()
+        return light_end_constants()
     raise AttributeError(name)
 
 
@@ -206,7 +206,7 @@ class Assay:
     boiling points is the caller's business: give the atmospheric-equivalent curve).
     Bulk gravity by sg or api (one of them), or watson_k alone; mw: bulk MW (kg/kmol)
     that the cuts are scaled to reproduce; viscosities: (temperature K, cSt) pairs;
-    light_ends: {name: volume fraction of the whole stream} for names in light_ends(), the
+    light_ends: {name: volume fraction of the whole stream} for names in LIGHT_ENDS, the
     laboratory curve then describing the rest; properties: any of PROPERTIES (K, mm, kPa),
     carried for blending. The library refuses (ValueError) readings the standard cannot
     hold, such as a D86 curve above 400 C.
@@ -241,8 +241,8 @@ class Assay:
                                      _ranged("viscosities cSt", nu, 0.05, 1e7, i)))
         self.light_ends = OrderedDict()
         for key, frac in (light_ends or {}).items():
-            if key not in light_ends_table():
-                raise ValueError("light_ends: %r is none of %s" % (key, ", ".join(light_ends_table())))
+            if key not in light_end_constants():
+                raise ValueError("light_ends: %r is none of %s" % (key, ", ".join(light_end_constants())))
             self.light_ends[key] = _ranged("light_ends[%s]" % key, frac, 0.0, 0.5)
         self.properties = OrderedDict()
         for key, value in (properties or {}).items():
@@ -288,7 +288,7 @@ class Assay:
         t, nu = obj.arrays("QiraAssay_Viscosities", (_D, _D))
         self.viscosities = list(zip(t, nu))
         idx, frac = obj.arrays("QiraAssay_LightEnds", (_I, _D))
-        names = list(light_ends_table())
+        names = list(light_end_constants())
         self.light_ends = OrderedDict((names[i], f) for i, f in zip(idx, frac))
         self.properties = OrderedDict()
         for code, key in enumerate(PROPERTIES):
@@ -417,9 +417,6 @@ class Assay:
         return self.cut(**(self.default_cuts or {}))
 
 
-def light_ends_table():
-    """The names and constants of the light ends the library knows (see light_ends)."""
-    return light_ends()
 
 
 # ---- the cut table --------------------------------------------------------------------

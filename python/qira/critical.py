@@ -10,40 +10,29 @@ the formula's domain). Sources and validity ranges are in each docstring.
     >>> round(tc_riazi_daubert(400.0, 0.75), 1) > 0
     True
 """
-import ctypes
 from collections import namedtuple
 
 from . import _check, raw
 
+# Python name -> export (its C signature comes from the header, like every other export's)
 _NAMES = {
-    "tc_riazi_daubert": ("QiraCrit_TcRiaziDaubert1980", 2),
-    "pc_riazi_daubert": ("QiraCrit_PcRiaziDaubert1980", 2),
-    "vc_riazi_daubert": ("QiraCrit_VcRiaziDaubert1980", 2),
-    "tc_kesler_lee": ("QiraCrit_TcKeslerLee1976", 2),
-    "pc_kesler_lee": ("QiraCrit_PcKeslerLee1976", 2),
-    "acentric_kesler_lee": ("QiraCrit_AcentricKeslerLee1976", 4),
-    "tc_twu": ("QiraCrit_TcTwu1984", 2),
-    "pc_twu": ("QiraCrit_PcTwu1984", 2),
-    "vc_twu": ("QiraCrit_VcTwu1984", 2),
-    "costald_volume": ("QiraCrit_CostaldVolumeHT1979", 3),
-    "costald_omega": ("QiraCrit_CostaldOmegaHT1979", 3),
+    "tc_riazi_daubert": "QiraCrit_TcRiaziDaubert1980",
+    "pc_riazi_daubert": "QiraCrit_PcRiaziDaubert1980",
+    "vc_riazi_daubert": "QiraCrit_VcRiaziDaubert1980",
+    "tc_kesler_lee": "QiraCrit_TcKeslerLee1976",
+    "pc_kesler_lee": "QiraCrit_PcKeslerLee1976",
+    "acentric_kesler_lee": "QiraCrit_AcentricKeslerLee1976",
+    "tc_twu": "QiraCrit_TcTwu1984",
+    "pc_twu": "QiraCrit_PcTwu1984",
+    "vc_twu": "QiraCrit_VcTwu1984",
+    "costald_volume": "QiraCrit_CostaldVolumeHT1979",
+    "costald_omega": "QiraCrit_CostaldOmegaHT1979",
 }
 
 
 def available():
     """True when the loaded library exports the critical-property family."""
-    return all(raw.library().has(name) for name, _ in _NAMES.values())
-
-
-def _export(name, nargs):
-    cdll = raw.library().cdll
-    try:
-        fn = getattr(cdll, name)
-    except AttributeError:
-        raise raw.QiraError(name, "not exported by the loaded library") from None
-    fn.restype = ctypes.c_double
-    fn.argtypes = [ctypes.c_double] * nargs
-    return fn
+    return all(raw.library().has(name) for name in _NAMES.values())
 
 
 def _positives(fn, **values):
@@ -52,8 +41,8 @@ def _positives(fn, **values):
 
 
 def _call(key, *args):
-    name, nargs = _NAMES[key]
-    value = _export(name, nargs)(*args)
+    name = _NAMES[key]
+    value = raw.library().function(name)(*args)
     if value == raw.MISSING:
         raise raw.QiraError(name, "the arguments lie outside the correlation's domain")
     return value

@@ -166,9 +166,10 @@ def satden(tr, vstar, omega_srk):
 
 
 def xden(t, p, tc, pc, vstar, omega_srk, omega):
-    """Compressed-liquid molar density (kmol/m3) of one component by COSTALD with the
-    Thomson, Brobst and Hankinson (1982) pressure correction: T (K), P (kPa), Tc (K),
-    Pc (kPa), V* (m3/kmol).
+    """Compressed-liquid molar density (kmol/m3) of one component: the COSTALD saturated
+    density (Hankinson and Thomson, 1979) raised by the compressibility correction of
+    Chueh and Prausnitz (1969) above the Lee-Kesler vapour pressure: T (K), P (kPa),
+    Tc (K), Pc (kPa), V* (m3/kmol).
 
     >>> round(qira.xden(300.0, 101.325, 507.6, 3025.0, 0.3682, 0.3007, 0.301), 4)
     7.6026

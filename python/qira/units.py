@@ -9,26 +9,13 @@ with a comprehension.
 >>> round(qira.units.api_to_sg(35.0), 4)
 0.8498
 """
-PSI_KPA = 6.894757
-"""kPa per psi."""
-WATER_60F = 999.012
-"""Density of water at 60 F (kg/m3): density = SG x 999.012."""
+from ._constants import KPA_PER_PSI as PSI_KPA, WATER_DENSITY_60F as WATER_60F
+from .raw.units import (celsius_to_kelvin, fahrenheit_to_kelvin,  # noqa: F401  one copy
+                        kelvin_to_celsius, kelvin_to_fahrenheit)
 
-
-def celsius_to_kelvin(c):
-    return c + 273.15
-
-
-def kelvin_to_celsius(k):
-    return k - 273.15
-
-
-def fahrenheit_to_kelvin(f):
-    return (f - 32) / 1.8 + 273.15
-
-
-def kelvin_to_fahrenheit(k):
-    return (k - 273.15) * 1.8 + 32
+# PSI_KPA: kPa per psi (6.894757293168, exact); WATER_60F: density of water at 60 F,
+# kg/m3 (999.016, the reference of SG 60F/60F): both the library's own, with their sources
+# in qira._constants.
 
 
 def rankine_to_kelvin(r):
@@ -47,17 +34,41 @@ def kpa_to_psi(kpa):
     return kpa / PSI_KPA
 
 
+def _relation(name, *args):
+    """The library's relation `name` at numbers, or element by element over arrays
+    (QiraError naming the export when an argument lies outside its domain)."""
+    from ._core import call, checked
+    if any(hasattr(a, "shape") for a in args):
+        import numpy
+        return numpy.vectorize(lambda *v: _relation(name, *v), otypes=[float])(*args)
+    return checked(name, call(name, *[float(a) for a in args]),
+                   "the argument lies outside the relation's domain")
+
+
 def api_to_sg(api):
-    """Specific gravity 60F/60F of an API gravity: 141.5 / (API + 131.5)."""
-    return 141.5 / (api + 131.5)
+    """Specific gravity 60F/60F of an API gravity: 141.5 / (API + 131.5), the library's
+    QiraRel_SgFromApi."""
+    return _relation("QiraRel_SgFromApi", api)
 
 
 def sg_to_api(sg):
-    return 141.5 / sg - 131.5
+    """API gravity of a specific gravity 60F/60F: 141.5 / SG - 131.5 (QiraRel_ApiFromSg)."""
+    return _relation("QiraRel_ApiFromSg", sg)
+
+
+def watson_k(tb, sg):
+    """Watson characterization factor (1.8 tb)^(1/3) / SG, tb in K (QiraRel_WatsonK)."""
+    return _relation("QiraRel_WatsonK", tb, sg)
+
+
+def mw_riazi_daubert(tb, sg):
+    """Molecular weight (kg/kmol) by Riazi and Daubert (1980), tb in K
+    (QiraRel_MwRiaziDaubert1980)."""
+    return _relation("QiraRel_MwRiaziDaubert1980", tb, sg)
 
 
 def sg_to_density(sg):
-    """Density (kg/m3) of a specific gravity 60F/60F (SG times 999.012 kg/m3)."""
+    """Density (kg/m3) of a specific gravity 60F/60F (SG times WATER_60F, 999.016 kg/m3)."""
     return sg * WATER_60F
 
 

@@ -74,9 +74,11 @@ class RefusedInputTest(unittest.TestCase):
 
 class ConventionTest(unittest.TestCase):
     def test_units_and_settings_in_one_convention(self):
-        # (value, expected, origin): API gravity and SG by definition, F and R to K exact.
+        # (value, expected): API gravity and SG by definition, F and R to K exact, the psi
+        # from the pound-force (0.45359237 kg x 9.80665 m/s2) over the square inch (kPa).
+        psi = 0.45359237 * 9.80665 / 0.0254 ** 2 / 1000
         for got, want in [(main.api_to_sg(10.0), 1.0), (main.sg_to_api(1.0), 10.0),
-                          (main.rankine_to_kelvin(671.67), 373.15), (main.psi_to_kpa(1.0), 6.894757),
+                          (main.rankine_to_kelvin(671.67), 373.15), (main.psi_to_kpa(1.0), psi),
                           (main.get_settings().ibp, 0.01), (main.get_settings().fbp, 0.99999)]:
             self.assertAlmostEqual(got, want, places=9)
         # Reid vapour pressure in kPa and K equals the procedure in psi and R.

@@ -3,13 +3,13 @@ import os
 import unittest
 from unittest import mock
 
-from support import qira, raw
+from support import lib, raw
 from qira import _core
 
 
 class FindLibraryTest(unittest.TestCase):
     def test_environment_variable_file_or_folder(self):
-        path = raw.path
+        path = lib.path
         with mock.patch.dict(os.environ, {"QIRA_LIBRARY": path}):
             self.assertEqual(_core.find_library(), path)
         folder = os.path.dirname(path)
@@ -32,11 +32,11 @@ class ArgumentTest(unittest.TestCase):
             with self.assertRaises(TypeError):
                 _core.doubles(bad)
         with self.assertRaises(ValueError):
-            qira.blend_tbp([0.5, 0.5], [400.0], [0.5])
+            raw.blend_tbp([0.5, 0.5], [400.0], [0.5])
 
     def test_missing_marker_for_none_bounds(self):
-        self.assertEqual(_core.optional(None), qira.MISSING)
-        self.assertEqual(qira.blend_tbp([1.0], [400.0], [0.5], initial_t=None), [400.0])
+        self.assertEqual(_core.optional(None), raw.MISSING)
+        self.assertEqual(raw.blend_tbp([1.0], [400.0], [0.5], initial_t=None), [400.0])
 
 
 if __name__ == "__main__":

@@ -26,18 +26,38 @@ inline V kelvinOf(V f) {
   return f;
 }
 
-// One case of a table: a label naming the case and where its expected value comes from,
-// the value computed, the expected value and the tolerance (absolute).
+// A tolerance: absolute (a plain number converts to one) or relative to the expected
+// value (rel(...)).
+struct Tolerance {
+  double value;
+  bool relative = false;
+  Tolerance(double absolute) : value(absolute) {}  // NOLINT: a plain number is absolute
+};
+inline Tolerance rel(double fraction) {
+  Tolerance t(fraction);
+  t.relative = true;
+  return t;
+}
+
+// One case of a table: a label naming the case and where its expected value comes from
+// (a published value, a hand calculation with its inputs, a property that must hold, or
+// "regression": the library's own earlier output, pinned), the value computed, the
+// expected value and the tolerance. A not-a-number expected value expects not-a-number.
 struct Row {
   const char* origin;
-  double got, want, tol;
+  double got, want;
+  Tolerance tol;
 };
 inline void expectRows(const std::vector<Row>& rows) {
   for (const Row& r : rows) {
-    if (std::isnan(r.want))
+    if (std::isnan(r.want)) {
       EXPECT_TRUE(std::isnan(r.got)) << r.origin;
-    else
-      EXPECT_NEAR(r.got, r.want, r.tol) << r.origin;
+    } else if (r.tol.relative) {
+      EXPECT_NEAR(r.got, r.want, r.tol.value * std::fabs(r.want))
+          << r.origin << " (relative tolerance " << r.tol.value << ")";
+    } else {
+      EXPECT_NEAR(r.got, r.want, r.tol.value) << r.origin;
+    }
   }
 }
 
