@@ -16,4 +16,11 @@ make -s -j2 -f web/engine.mk SRC_DIRS="$dirs" OUT="$out" WORK=build/web-engine E
 cp web/index.html web/style.css "$out"/
 mkdir -p "$out/js"
 cp web/js/*.js "$out/js/"
+# The library's shared constants (frame/constants.h, one home each) for the page's scripts.
+{
+  echo '// The library'"'"'s constants, written by scripts/build-web.sh from frame/constants.h.'
+  echo 'var QiraConstants = {'
+  sed -n 's|^constexpr double k\([A-Za-z0-9]*\) = \(.*\);.*|  \1: \2,|p' frame/constants.h
+  echo '};'
+} > "$out/js/constants.js"
 echo "built $out/index.html"

@@ -329,7 +329,7 @@ var QiraEngine = (function () {
   }
 
   // Cetane index by ASTM D4737 from the D86 10, 50 and 90 % points (read on the stream's
-  // D86 curve) and the density at 15 C taken as SG times water at 60 F (999.016 kg/m3);
+  // D86 curve) and the density at 15 C taken as SG times the density of water at 60 F;
   // null outside the method's reach.
   function cetaneIndex(h, sg) {
     var d86 = curve(h, "D86");
@@ -341,7 +341,7 @@ var QiraEngine = (function () {
       if (!ok) return null;
       var t = readDoubles(out, 3);
       var ci = M.ccall("Blend_CetaneIndexD4737", "number", ["number", "number", "number", "number"],
-                       [sg * 999.016 / 1000.0, t[0], t[1], t[2]]);
+                       [sg * QiraConstants.WaterDensity60F / 1000.0, t[0], t[1], t[2]]);
       return ci === MISSING || !isFinite(ci) ? null : ci;
     });
   }
@@ -358,6 +358,11 @@ var QiraEngine = (function () {
       names.push(r.text);
     }
     return names;
+  }
+
+  // API gravity of an SG, by the library's relation.
+  function apiFromSg(sg) {
+    return M.ccall("QiraRel_ApiFromSg", "number", ["number"], [sg]);
   }
 
   function blendShares(h) {
@@ -384,7 +389,7 @@ var QiraEngine = (function () {
     load: load, EngineError: EngineError, COLUMNS: COLUMNS, PROPERTIES: PROPERTIES,
     MISSING: MISSING, createAssay: createAssay, free: free, curve: curve,
     streamGravity: streamGravity, properties: properties, viscosities: viscosities,
-    cut: cut, table: table, blend: blend, blendShares: blendShares, cetaneIndex: cetaneIndex, lightEndNames: lightEndNames,
+    cut: cut, table: table, blend: blend, blendShares: blendShares, cetaneIndex: cetaneIndex, lightEndNames: lightEndNames, apiFromSg: apiFromSg,
     module: function () { return M; }, withScratch: withScratch, readText: readText
   };
 })();

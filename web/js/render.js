@@ -119,7 +119,7 @@ var QiraRender = (function () {
       dl.appendChild(el("dt", {}, label));
       dl.appendChild(el("dd", key ? { "data-bulk": key } : {}, value));
     }
-    item("SG", table.bulk.sg.toFixed(4) + " (API " + (141.5 / table.bulk.sg - 131.5).toFixed(2) + ")", "sg");
+    item("SG", table.bulk.sg.toFixed(4) + " (API " + QiraEngine.apiFromSg(table.bulk.sg).toFixed(2) + ")", "sg");
     item("Watson K", table.bulk.watson_k.toFixed(3), "watson_k");
     item("MW", table.bulk.mw.toFixed(1) + " kg/kmol" +
          (table.bulk.mw_scale === 1.0 ? "" : " (MW scale " + table.bulk.mw_scale.toFixed(4) + ")"), "mw");
