@@ -308,8 +308,8 @@ QIRA_API int QiraAssay_Components(const QiraAssay* assay, double step, int capac
  * @return QIRA_ASSAY_OK; _NULL_ARGUMENT; _INVALID. */
 QIRA_API int QiraAssay_Property(const QiraAssay* assay, int property, double* value);
 
-/** The bulk viscosities of the stream (as set, or a blend's at 38 and 100 C), ascending
- * in temperature as set.
+/** The bulk viscosities of the stream (as set, or a blend's at 38 and 100 C), in the
+ * order they were set.
  * @param[in] assay the object
  * @param[in] capacity length of the arrays
  * @param[out] temperatures [capacity] K
