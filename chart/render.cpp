@@ -26,9 +26,12 @@ std::string renderSvg(const ChartModel& model) {
   auto distillation = drawDistillationPanel(body, kDistillationFrame, model);
   auto viscosity = drawViscosityPanel(body, kViscosityFrame, model);
   double legendTop = kPanelTop + kPanelHeight + 62;
-  double below = std::max(
-      drawLegend(body, kDistillationFrame.left - 40, legendTop, kDistillationFrame.width + 80, distillation),
-      drawLegend(body, kViscosityFrame.left - 40, legendTop, kViscosityFrame.width + 100, viscosity));
+  // one legend after the other, so that every compiler writes the same SVG text
+  double belowDistillation =
+      drawLegend(body, kDistillationFrame.left - 40, legendTop, kDistillationFrame.width + 80, distillation);
+  double belowViscosity =
+      drawLegend(body, kViscosityFrame.left - 40, legendTop, kViscosityFrame.width + 100, viscosity);
+  double below = std::max(belowDistillation, belowViscosity);
   double y = below + 10;
   auto columns = static_cast<std::size_t>((kWidth - 80) / textWidth("n", kCaptionFont));
   for (const std::string& line : wrapText(model.caption, columns)) {

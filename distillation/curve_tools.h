@@ -72,6 +72,9 @@ bool compositionFromTbp(const double* tbp, const double* frac, int n, const doub
                         double* compFrac, int nc);
 
 // Temperatures at the m requested fractions of the curve tbp[n], frac[n]; n >= 1.
+// False when the curve cannot be read, or when the temperatures read are not all finite
+// and above 0 K or, at non-decreasing requests, fall (by more than 1e-9 of the one
+// before); the temperatures read stay in tbpOut.
 bool tbpFromYield(const double* tbp, const double* frac, int n, double* tbpOut,
                   const double* yields, int m);
 

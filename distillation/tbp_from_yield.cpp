@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "QIRACutting.h"
+#include "distillation/conversions.h"
 #include "distillation/curve_tools.h"
 #include "distillation/probability_scale.h"
 #include "frame/boundary.h"
@@ -15,6 +16,8 @@ namespace {
 
 // Results below this are not temperatures of the curve; they take the first knot's.
 constexpr double kLowestTemperature = 20.54;
+// Rounding allowed between readings at equal or nearly equal yields, relative.
+constexpr double kFallTolerance = 1e-9;
 
 // A spread of the line fit kept away from zero, keeping its sign (<= 0 goes negative).
 double flooredSpread(double d) {
@@ -57,6 +60,22 @@ void readTwoPointLine(const double* tbp, const double* frac, double* tbpOut,
   }
 }
 
+// The temperatures read at rising yields form a boiling curve when every one is finite
+// and above absolute zero and none falls below the one before it. The straight line of
+// two knots extrapolates without a floor, a low result replaced by the first knot's
+// temperature can lie above the results that follow it, and the spline can dip between
+// knots very close in yield; such readings are refused rather than returned. Requests
+// out of order (a first yield raised to the IBP value above the next one) are read as
+// they come, and only their temperatures are judged, not their order.
+bool isBoilingCurve(const double* tbpOut, const double* yields, int m) {
+  for (int j = 0; j < m; ++j)
+    if (!std::isfinite(tbpOut[j]) || !(tbpOut[j] > 0)) return false;
+  if (!nonDecreasing(yields, m)) return true;
+  for (int j = 1; j < m; ++j)
+    if (tbpOut[j] < tbpOut[j - 1] - kFallTolerance * tbpOut[j - 1]) return false;
+  return true;
+}
+
 }  // namespace
 
 LineFit lineFit(int n, const double* x, const double* y) {
@@ -77,8 +96,12 @@ LineFit lineFit(int n, const double* x, const double* y) {
   return fit;
 }
 
-bool tbpFromYield(const double* tbp, const double* frac, int n, double* tbpOut,
-                  const double* yields, int m) {
+namespace {
+
+// The reading itself: a single knot, the two-knot line, or the interpolation on the
+// straighter scale, with low results replaced by the first knot's temperature.
+bool readCurve(const double* tbp, const double* frac, int n, double* tbpOut,
+               const double* yields, int m) {
   if (n < 1) return false;
   if (n == 1) {
     for (int j = 0; j < m; ++j) tbpOut[j] = tbp[0];
@@ -126,6 +149,14 @@ bool tbpFromYield(const double* tbp, const double* frac, int n, double* tbpOut,
   for (int j = 0; j < m; ++j)
     if (tbpOut[j] < kLowestTemperature) tbpOut[j] = tbp[0];
   return true;
+}
+
+}  // namespace
+
+bool tbpFromYield(const double* tbp, const double* frac, int n, double* tbpOut,
+                  const double* yields, int m) {
+  if (!readCurve(tbp, frac, n, tbpOut, yields, m)) return false;
+  return isBoilingCurve(tbpOut, yields, m);
 }
 
 }  // namespace qira

@@ -169,12 +169,15 @@ inline bool nonDecreasing(const double* v, int n, double tol = 0) {
   return true;
 }
 
-// As nonDecreasing over pairs of results whose abscissae lie more than gap apart (the
-// interpolator does not compare results closer than 1e-8 on its own scale).
-inline bool nonDecreasingApart(const double* x, const double* v, int n, double gap,
-                               double tol) {
+// What a successful reading of temperatures t[n] at yields y[n] returns: every
+// temperature finite and above 0 K and, when the yields rise, none below the one before
+// by more than 1e-9 of it.
+inline bool boilingCurve(const double* t, const double* y, int n) {
+  for (int i = 0; i < n; ++i)
+    if (!std::isfinite(t[i]) || !(t[i] > 0)) return false;
+  if (!nonDecreasing(y, n)) return true;
   for (int i = 1; i < n; ++i)
-    if (x[i] - x[i - 1] > gap && !(v[i] >= v[i - 1] - tol)) return false;
+    if (t[i] < t[i - 1] - 1e-9 * t[i - 1]) return false;
   return true;
 }
 

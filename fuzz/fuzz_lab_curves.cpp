@@ -2,7 +2,8 @@
 // Blend_GetTBPCutsFromNBP, Blend_CBP and the two extrapolation corrections. Invariants:
 // readers return their documented count (or 0) and write only that many entries, cut
 // fractions that are written sum to 1 (or are all 0), range shares sum to 1 or are all 0
-// with the total a fraction, and failures write what the header says.
+// with the total a fraction, yield cuts are a boiling curve or all missing, and failures
+// write what the header says.
 #include <cmath>
 
 #include "QIRAGrids.h"
@@ -130,6 +131,8 @@ void tbpCuts(FuzzInput& in) {
   }
   FUZZ_CHECK(ok);
   for (int j = 0; j < m; ++j) FUZZ_CHECK(tbp[j] != kUntouched);
+  // Cuts that are not all missing form a boiling curve at the (clamped) yields.
+  if (!tbp.all(-32767.0)) FUZZ_CHECK(boilingCurve(tbp.get(), yields.get(), m));
 }
 
 void midCut(FuzzInput& in) {

@@ -10,6 +10,8 @@
  * or not-a-number fractions or NBPs fail that way too (nothing is written when the
  * output array is null or m < 1, nor when the yields array is null, except by
  * Blend_ModifiedD2887, which gives -32767.0 for that failure as for every other).
+ * Every blend is built on Blend_TBP and fails that way whenever its TBP curve is
+ * refused (see Blend_TBP).
  */
 #ifndef QIRA_BLENDS_H
 #define QIRA_BLENDS_H
@@ -24,7 +26,11 @@ QIRA_C_BEGIN
  * component has no step: every yield reads its boiling point). initialT (K, or
  * -32767.0) can only lower the lowest boiling point, finalT only raise the highest.
  * yields[0] is raised to the IBP value / 100, yields[m-1] lowered to the FBP value /
- * 100. Fails when the point list cannot be read (for instance all fractions zero).
+ * 100. Fails when the point list cannot be read (for instance all fractions zero), and
+ * when the curve read would not be a boiling curve: finite, above 0 K and, where the
+ * clamped yields rise, non-decreasing (see Blend_GetTBPFromYield). So 0.9 at 500 K and
+ * 0.1 at 600 K fail in point mode, where the line of the first two points would fall to
+ * 100 K at 50 % (mid-point mode reads 412 to 610 K).
  * Fractions summing to far more than 1 are accepted: the point list grows as needed.
  * @param[in] fractions [n] component fractions
  * @param[in] nbp [n] component normal boiling points, K

@@ -58,6 +58,12 @@ QIRA_API bool Blend_SortNBP(double* values, int* indices, int n);
  * both parts have enough knots; results below 20.54 become tbp[0].
  * Returns false for n < 1, m < 1, a null array or a fraction that is not a number
  * (nothing written), or when Blend_spline fails (results of an earlier part stay).
+ * Returns false too when the temperatures read are not a boiling curve: each finite
+ * and above 0 K and, when the requests are non-decreasing, none below the one before
+ * by more than 1e-9 of it (requests out of order are read as they come). This refuses,
+ * for instance, two knots near the top of the curve whose line runs below 0 K at low
+ * yields, a low result replaced by tbp[0] that lies above the results after it, and a
+ * spline that dips between close knots. The temperatures read stay in tbpOut.
  * @param[in] tbp [n] curve temperatures, K, ascending
  * @param[in] frac [n] cumulative fractions, ascending
  * @param[in] n curve points, >= 1

@@ -55,7 +55,8 @@ QIRA_API void Blend_CorrectUserCurveOverExtrapolation(double* curve, int i1, int
  * the mean of its NBP and the one below. unused: accepted and ignored. upperBound
  * (-32767.0 for none) replaces the highest NBP when above it. n = 0 returns true with
  * nothing written, n = 1 returns the NBP. False (all outputs -32767.0) when the curve
- * cannot be read or a value is not a number; false with nothing written for null
+ * cannot be read (Blend_GetTBPFromYield fails, also when it refuses what it reads as
+ * not a boiling curve) or a value is not a number; false with nothing written for null
  * arrays or n < 0.
  * @param[in] fractions [n] component fractions
  * @param[in] nbp [n] component normal boiling points, K
@@ -208,9 +209,9 @@ QIRA_API bool Blend_NBPTempBound(double upper, double lower, const double* nbp,
 /** TBP temperatures (m, K) at m ascending cumulative yields of the components' blended
  * TBP curve (Blend_TBP with no end temperatures; pointMode as there). yields[0] and
  * yields[m-1] may be clamped in place to IBP and FBP. Returns true also when the curve
- * cannot be built or read (n < 1, null or not-a-number components, no material), with
- * -32767.0 in every output; false, nothing written, only for a null tbp or yields array
- * or m < 1.
+ * cannot be built or read (n < 1, null or not-a-number components, no material, or a
+ * curve Blend_TBP refuses as not a boiling curve), with -32767.0 in every output;
+ * false, nothing written, only for a null tbp or yields array or m < 1.
  * @param[out] tbp [m] TBP temperatures, K
  * @param[in,out] yields [m] cumulative yields, ascending; ends clamped in place
  * @param[in] m number of yields

@@ -44,6 +44,7 @@
 #include "QIRARelations.h"
 #include "QIRAAssay.h"
 #include "QIRAChart.h"
+#include "QIRABatch.h"
 #include "ViscHandler.h"
 
 #endif /* QIRA_PROPCALCULATOR_H */

@@ -4,6 +4,12 @@
  *
  * Defaults at load: IBP value 1.0 %, FBP value 99.999 %, D2887 option 0, DistCurFit
  * option 0, D86 method 1, constrain-range flag true.
+ *
+ * Threads: the settings are process-wide and unguarded; every thread reads the same
+ * values. A multi-threaded host stores them before its threads start calling the library
+ * and changes them only while no other thread is inside a call that reads them (a
+ * conversion, blend, grid or cutter). Work that needs different settings at the same
+ * time runs in separate processes.
  */
 #ifndef QIRA_SETTINGS_H
 #define QIRA_SETTINGS_H

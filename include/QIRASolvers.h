@@ -77,7 +77,10 @@ QIRA_C_END
  * non-const: hosts link against these decorated names. */
 class QIRA_API NRsolver {
  public:
-  /** The singleton, created on first call and kept to the end of the process. */
+  /** The singleton, created on first call and kept to the end of the process; creation
+   * is thread-safe (concurrent first calls all receive the one instance). Null only when
+   * memory runs out. Its stored fields are shared by every thread: one thread at a time
+   * drives the solver. */
   static NRsolver* Instance();
   /** Destroys the solver (the singleton itself is kept to the end of the process). */
   ~NRsolver();

@@ -26,6 +26,15 @@
  * Any call order is safe (characterize before filling, setters after characterizing,
  * getters at any time): values not yet produced read -32767.0 or null. Handlers never
  * deleted are kept until the process ends.
+ *
+ * Threads: CreateViscHandler, DeleteViscHandler and calls on different handles may run
+ * on any number of threads at once; handle numbers stay unique and in creation order.
+ * A call racing with DeleteViscHandler of its handle either finishes on the handler (its
+ * lookup came first; the handler is destroyed when that call returns) or gives the
+ * unregistered result; it never reads a destroyed handler. Two threads using ONE handle
+ * at the same time, including reading a pointer getter's array while another thread
+ * refills or deletes that handler, is the host's responsibility: serialise them (one
+ * handler per thread is the simple way).
  */
 #ifndef QIRA_VISCHANDLES_H
 #define QIRA_VISCHANDLES_H

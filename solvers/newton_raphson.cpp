@@ -1,6 +1,7 @@
 // The Newton-Raphson helper singleton: residuals through the host's callbacks, a
 // forward-difference Jacobian and the linear solve for the step. The host owns the
 // iteration; the solver only keeps what the host stored.
+#include <mutex>
 #include <new>
 #include <vector>
 
@@ -48,8 +49,16 @@ NRsolver& NRsolver::operator=(const NRsolver& other) {
   return *this;
 }
 
+// Created once, by whichever thread asks first; threads asking at the same moment wait
+// for that one creation. Should the allocation fail, no instance is recorded and the
+// next call tries again.
 NRsolver* NRsolver::Instance() {
-  if (!m_NRsolver) m_NRsolver = new (std::nothrow) NRsolver();
+  static std::once_flag created;
+  try {
+    std::call_once(created, [] { m_NRsolver = new NRsolver(); });
+  } catch (...) {
+    return nullptr;
+  }
   return m_NRsolver;
 }
 

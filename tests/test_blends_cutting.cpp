@@ -1,5 +1,7 @@
 // Blended TBP/D86/D2887/D1160 curves, basis-aware D2887 blends, TBP cutting, laboratory curves.
+#include <algorithm>
 #include <numeric>
+#include <random>
 
 #include "QIRABlends.h"
 #include "QIRAConversions.h"
@@ -201,7 +203,7 @@ TEST(Cutting, TbpFromYields) {
   for (double f : {0.1, 0.3, 0.6, 0.8, 0.95}) straight.push_back(300 + 500 * f);
   const V four = read(V(straight.begin(), straight.begin() + 4), {0.1, 0.3, 0.6, 0.8}, {0.2, 0.7});
   const V five = read(straight, {0.1, 0.3, 0.6, 0.8, 0.95}, {0.2, 0.7});
-  const V low = read({21, 30, 60}, {0.3, 0.5, 0.8}, {0.01, 0.292});
+  const V low = read({21, 30, 60}, {0.3, 0.5, 0.8}, {0.01}), above = read({21, 30, 60}, {0.3, 0.5, 0.8}, {0.292});
   expectRows({{"one knot: its temperature everywhere", one[0] + one[1], 910, 0},
               {"two knots: the line through (0.2, 400) and (0.6, 480)", line[0], 380, 1e-12},
               {"two knots, extrapolated", line[2], 540, 1e-12},
@@ -211,7 +213,7 @@ TEST(Cutting, TbpFromYields) {
               {"four knots fit the fraction scale better (rF = 1 > rP): the line", four[0], 400, 1e-9},
               {"four knots, upper request", four[1], 650, 1e-9},
               {"low result takes the first knot temperature", low[0], 21, 0},
-              {"a result above 20.54 stands", low[1], 20.6020604064, 1e-9}});
+              {"a result above 20.54 stands", above[0], 20.6020604064, 1e-9}});
   // Two knots below 50 % and three above: separate fits, both on the probability scale.
   double z[5], zq[2] = {qira::probability::toScore(0.2, qira::probability::kRequestClamping),
                         qira::probability::toScore(0.7, qira::probability::kRequestClamping)};
@@ -230,6 +232,89 @@ TEST(Cutting, TbpFromYields) {
   expectRows({{"slope", s, 2, 1e-15}, {"intercept", b, 1, 1e-15}, {"correlation", r, 1, 1e-15}});
   pc_LineFit1(3, x, c, &s, &b, &r);
   EXPECT_TRUE(s == 0 && std::isnan(r)) << "constant ordinates: no correlation";
+}
+
+namespace {
+
+// Finite, above 0 K and, at rising yields y, never falling by more than 1e-9 of the
+// temperature before.
+bool isBoilingCurve(const V& t, const V& y) {
+  const bool rising = std::is_sorted(y.begin(), y.end());
+  for (size_t j = 0; j < t.size(); ++j)
+    if (!std::isfinite(t[j]) || !(t[j] > 0) || (rising && j > 0 && t[j] < t[j - 1] - 1e-9 * t[j - 1])) return false;
+  return true;
+}
+
+}  // namespace
+
+TEST(Cutting, CurvesThatAreNotBoilingCurvesAreRefused) {
+  // A reading that reaches 0 K or is not finite is a failure, and so is one that falls at
+  // rising yields; requests out of order are read as they come.
+  struct Read { const char* origin; V t, f, q; bool ok; };
+  const V tk{345.05882352941177, 440.32549019607842, 535.35246814679181, 634.35246814679181, 668.35506218051421, 743.08839551384756, 777.22172884718088};
+  const V fk{0.14285714285714285, 0.2857142857142857, 0.42802594905666547, 0.42902594905666547, 0.54239905830036295, 0.65577216754406042, 0.7691452767877579};
+  const V qk{0.021280466691315857, 0.084628882980908621, 0.16146744839809615, 0.20905564261023177, 0.23043940114207911, 0.25971676907817903, 0.33663984600125596,
+             0.41356292292433289, 0.49019020957679693, 0.49019020957679693, 0.49531841470500204, 0.50044661983320715, 0.51956852181159807};
+  const std::vector<Read> reads = {{"two knots near the top: the line is below 0 K at 1 % (-1480 K)", {400, 480}, {0.95, 0.99}, {0.01, 0.5}, false},
+                                   {"a low result lifted to the first knot (21 K) lies above the next (20.6 K)", {21, 30, 60}, {0.3, 0.5, 0.8}, {0.01, 0.292}, false},
+                                   {"requests out of order are read as they come (60, 21, 20.6 K)", {21, 30, 60}, {0.3, 0.5, 0.8}, {0.8, 0.01, 0.292}, true},
+                                   {"out of order too, a temperature below 0 K is refused", {400, 480}, {0.95, 0.99}, {0.5, 0.01}, false},
+                                   {"knots 0.001 apart and 99 K apart: 654.27 K then 651.40 K (fuzz finding)", tk, fk, qk, false},
+                                   {"a knot temperature that is not a number", {400, kNaN, 480}, {0.1, 0.5, 0.9}, {0.2, 0.8}, false},
+                                   {"an infinite knot temperature", {400, HUGE_VAL}, {0.1, 0.9}, {0.5, 0.95}, false},
+                                   {"repeated requests read equal temperatures", {400, 480}, {0.5, 0.9}, {0.6, 0.6, 0.7}, true}};
+  for (const Read& r : reads) {
+    V out(r.q.size());
+    EXPECT_EQ(Blend_GetTBPFromYield(r.t.data(), r.f.data(), static_cast<int>(r.t.size()), out.data(), r.q.data(), static_cast<int>(r.q.size())), r.ok) << r.origin;
+  }
+  // Blends read at the TBP grid 0 .. 1: a refused reading fails the blend with markers.
+  struct Blend { const char* origin; V x, nbp; bool pointMode; double ti; bool ok; };
+  const std::vector<Blend> blends = {{"0.9 at 500 K, 0.1 at 600 K, point mode: 100 K at 50 % after 500 K at 30 %", {0.9, 0.1}, {500, 600}, true, kMiss, false},
+                                     {"the same blend in mid-point mode rises from 412 K to 610 K", {0.9, 0.1}, {500, 600}, false, kMiss, true},
+                                     {"0.99999 and 7.5e-6 at 526.67 K from 300 K: about -3.0e7 K at 1 %", {0.99999, 7.5e-6}, {526.67, 526.67}, true, 300, false},
+                                     {"the same without an initial temperature: 526.67 K throughout", {0.99999, 7.5e-6}, {526.67, 526.67}, true, kMiss, true}};
+  for (const Blend& b : blends) {
+    V y(9), t(9), d(9);
+    TBPValidYields(y.data());
+    const V y0 = y;
+    EXPECT_EQ(Blend_TBP(b.x.data(), b.nbp.data(), 2, t.data(), y.data(), 9, b.pointMode, b.ti, kMiss), b.ok) << b.origin;
+    EXPECT_TRUE(b.ok ? isBoilingCurve(t, y) : t == V(9, kMiss)) << b.origin;
+    if (b.ti != kMiss) continue;
+    y = y0;
+    EXPECT_EQ(Blend_GetTBPCutsFromNBP(d.data(), y.data(), 9, b.nbp.data(), b.x.data(), 2, b.pointMode), true) << "yield cuts report no failure: " << b.origin;
+    EXPECT_EQ(d, t) << "yield cuts are the blend's curve or markers: " << b.origin;
+  }
+}
+
+TEST(TbpBlend, ASuccessfulBlendIsABoilingCurve) {
+  // Property over seeded random blends of both modes: true implies finite temperatures
+  // above 0 K, non-decreasing where the clamped yields rise (raising a first yield below
+  // the IBP value can put it above the next one); false leaves markers everywhere. Both
+  // outcomes occur.
+  std::mt19937 rng(30);
+  std::uniform_real_distribution<double> u(0, 1);
+  int successes = 0, failures = 0;
+  for (int c = 0; c < 4000; ++c) {
+    const int n = 2 + static_cast<int>(u(rng) * 29), m = 1 + static_cast<int>(u(rng) * 20);
+    V x(n), nbp(n), y(m), t(m);
+    double sum = 0;
+    for (int i = 0; i < n; ++i) sum += x[i] = -std::log(1 - u(rng));
+    for (int i = 0; i < n; ++i) {
+      x[i] /= sum;
+      nbp[i] = 300 + 500 * u(rng);
+    }
+    for (double& v : y) v = u(rng);
+    std::sort(y.begin(), y.end());
+    if (Blend_TBP(x.data(), nbp.data(), n, t.data(), y.data(), m, c % 2 == 0, kMiss, kMiss)) {
+      ++successes;
+      ASSERT_TRUE(isBoilingCurve(t, y)) << "case " << c;
+    } else {
+      ++failures;
+      ASSERT_EQ(t, V(m, kMiss)) << "case " << c;
+    }
+  }
+  EXPECT_GT(failures, 0);
+  EXPECT_GT(successes, 9 * failures);
 }
 
 TEST(LabCurves, ExtrapolationCorrection) {

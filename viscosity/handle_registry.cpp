@@ -5,6 +5,7 @@
 #include <climits>
 #include <cmath>
 #include <memory>
+#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -19,13 +20,22 @@ using qira::visc::findHandler;
 
 namespace {
 
-// Handlers, newest first, and the last handle given out. The registry is released when
-// the library is unloaded, handlers the host did not delete included; calls made after
-// that (from a host's own exit-time code) find no handler.
+// Handlers, newest first, and the last handle given out. Each slot keeps its handle
+// beside the handler, so a lookup never reads a handler that another thread is using.
+// Ownership is shared: a call that found a handler keeps it alive until the call
+// returns, so deleting a handle while another thread is inside a call on it releases
+// the handler only when that call is done. One mutex guards the slots and the counter,
+// held only for a scan or an insertion, never during a handler's own work (a
+// reader-writer lock would let a stream of lookups starve creation and deletion).
+// The registry is released when the library is unloaded, handlers the host did not
+// delete included; calls made after that (from a host's own exit-time code) find no
+// handler.
 struct Slot {
-  std::unique_ptr<ViscHandler> handler;
+  int handle;
+  std::shared_ptr<ViscHandler> handler;
 };
 struct Registry {
+  std::mutex lock;
   std::vector<Slot> handlers;
   int lastHandle = 0;
   ~Registry();
@@ -36,12 +46,14 @@ Registry registry;
 
 Registry::~Registry() { registryReleased = true; }
 
+using Lock = std::unique_lock<std::mutex>;
+
 // Runs body on the handler bearing handle, or gives the unregistered result; failure is
 // the result should anything inside throw.
 template <typename R, typename Body>
 R onHandler(int handle, R unregistered, R failure, Body&& body) {
   return qira::guarded(failure, [&]() -> R {
-    ViscHandler* h = findHandler(handle);
+    const std::shared_ptr<ViscHandler> h = findHandler(handle);
     return h ? body(*h) : unregistered;
   });
 }
@@ -70,35 +82,48 @@ double onHandlerProperty(int handle, double t, double p, const double* x, Body&&
 namespace qira {
 namespace visc {
 
-ViscHandler* findHandler(int handle) {
+std::shared_ptr<ViscHandler> findHandler(int handle) {
   if (registryReleased) return nullptr;
+  Lock lock(registry.lock);
   for (const Slot& s : registry.handlers)
-    if (s.handler->m_MyUniqueID == handle) return s.handler.get();
+    if (s.handle == handle) return s.handler;
   return nullptr;
 }
 
 int createHandler() {
-  if (registryReleased || registry.lastHandle == INT_MAX) return -1;
-  auto handler = std::make_unique<ViscHandler>();
-  registry.handlers.insert(registry.handlers.begin(), Slot{std::move(handler)});
-  ++registry.lastHandle;
-  registry.handlers.front().handler->m_MyUniqueID = registry.lastHandle;
-  return registry.lastHandle;
+  if (registryReleased) return -1;
+  // Built outside the lock: construction allocates and need not hold up lookups.
+  auto handler = std::make_shared<ViscHandler>();
+  Lock lock(registry.lock);
+  if (registry.lastHandle == INT_MAX) return -1;
+  const int handle = registry.lastHandle + 1;
+  handler->m_MyUniqueID = handle;
+  registry.handlers.insert(registry.handlers.begin(), Slot{handle, std::move(handler)});
+  registry.lastHandle = handle;  // only once the handler is in place
+  return handle;
 }
 
 void deleteHandler(int handle) {
   if (registryReleased) return;
+  std::shared_ptr<ViscHandler> released;  // destroyed after the lock is let go
+  Lock lock(registry.lock);
   auto& v = registry.handlers;
   for (auto it = v.begin(); it != v.end(); ++it)
-    if (it->handler->m_MyUniqueID == handle) {
+    if (it->handle == handle) {
+      released = std::move(it->handler);
       v.erase(it);
-      return;
+      break;
     }
+  lock.unlock();
 }
 
-int lastHandle() { return registry.lastHandle; }
+int lastHandle() {
+  Lock lock(registry.lock);
+  return registry.lastHandle;
+}
 
 void advanceHandleCounter(int value) {
+  Lock lock(registry.lock);
   if (value > registry.lastHandle) registry.lastHandle = value;
 }
 

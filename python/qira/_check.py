@@ -8,13 +8,14 @@ quantity (a temperature in degrees Celsius where kelvin is expected, a density i
 raise ValueError too, or only warn (RangeWarning) after ``set_range_checks("warn")``.
 A result that is not a number or the missing-value marker raises QiraError.
 """
+import ctypes
 import functools
 import math
 import warnings
 from numbers import Real
 
 from ._constants import WATER_DENSITY_60F
-from ._core import MISSING, QiraError
+from ._core import MISSING, QiraError, call, library
 
 try:
     import numpy as _np
@@ -178,8 +179,9 @@ def _as_array(value):
 
 def arrays(batch=False):
     """Lets a sequence function take NumPy arrays: array arguments become lists and the
-    result comes back as arrays. With batch=True a 2-D first argument is one curve per row
-    and the result has one row per curve."""
+    result comes back as arrays. With batch=True a 2-D first argument is one curve per row,
+    passed whole to the function (which converts all rows in one library call, see
+    curve_rows), and the result has one row per curve."""
     def wrap(fn):
         @functools.wraps(fn)
         def wrapper(*args, **kwargs):
@@ -189,16 +191,60 @@ def arrays(batch=False):
             else:
                 return fn(*args, **kwargs)
             if batch and _is_array(args[0]) and args[0].ndim == 2:
-                rows = []
-                for i, row in enumerate(args[0]):
-                    try:
-                        rows.append(fn(row.tolist(), *[_list(a) for a in args[1:]], **kwargs))
-                    except ValueError as exc:
-                        raise ValueError("row %d: %s" % (i, exc)) from None
-                return _np.asarray(rows, dtype=float)
+                return fn(args[0], *[_list(a) for a in args[1:]], **kwargs)
             return _as_array(fn(*[_list(a) for a in args], **kwargs))
         return wrapper
     return wrap
+
+
+def is_rows(x):
+    """True for a 2-D NumPy array (one curve per row)."""
+    return _is_array(x) and x.ndim == 2
+
+
+def _rows_each(single, rows):
+    # One row at a time, as the scalar path checks and converts it; a fault names its row.
+    out = []
+    for i, row in enumerate(rows):
+        try:
+            out.append(single(row.tolist()))
+        except ValueError as exc:
+            raise ValueError("row %d: %s" % (i, exc)) from None
+    return _np.asarray(out, dtype=float)
+
+
+def _in_range(a, quantity):
+    """Element-wise: finite and, for a quantity, inside its range (as num() checks it)."""
+    ok = _np.isfinite(a)
+    if quantity:
+        lo, hi = RANGES[quantity][:2]
+        ok &= (a > lo) if quantity in ("positive", "p") else (a >= lo)
+        ok &= a <= hi
+    return ok
+
+
+def _ptr(a, ctype=ctypes.c_double):
+    return a.ctypes.data_as(ctypes.POINTER(ctype))
+
+
+def curve_rows(batch_name, rows, width, quantity, single):
+    """Converts every row of a 2-D array of curves with the library's batch function
+    batch_name (n, curves in, curves out, status per curve): the rows are checked at once
+    (each `width` values, finite, in the quantity's range, strictly ascending). Should a
+    row fail a check or the conversion, or range faults only warn, the rows take the
+    one-at-a-time path of `single`, which raises for the first faulty row, naming it.
+    So do all rows when the loaded library predates the batch functions."""
+    a = _np.ascontiguousarray(rows, dtype=float) if rows.dtype.kind in "fiu" else None
+    if a is None or a.shape[1] != width or len(a) == 0 or not library().has(batch_name):
+        return _rows_each(single, rows)
+    if not (_in_range(a, quantity).all() and (_np.diff(a, axis=1) > 0).all()):
+        return _rows_each(single, rows)
+    out = _np.empty_like(a)
+    ok = _np.empty(len(a), dtype=_np.bool_)
+    call(batch_name, len(a), _ptr(a), _ptr(out), _ptr(ok, ctypes.c_bool))
+    if not ok.all() or not _np.isfinite(out).all() or (out == MISSING).any():
+        return _rows_each(single, rows)
+    return out
 
 
 def _list(a):
@@ -218,3 +264,45 @@ def broadcast(fn):
             return tuple(_np.asarray(col, dtype=float).reshape(b.shape) for col in zip(*values))
         return _np.asarray(values, dtype=float).reshape(b.shape)
     return wrapper
+
+
+def batched(batch_name, quantities, to_library=None, from_library=None, outputs=1, valid=None):
+    """As broadcast, with every point of a NumPy call evaluated in one call of the
+    library's batch function batch_name (n, one array per argument, one per output).
+    quantities gives each argument's range check (None: finite only), valid (optional) a
+    check across the arguments, element-wise on their arrays; to_library maps
+    the checked argument arrays to the library's arguments, from_library the outputs
+    back. Any point that fails a check, yields no value, or a range fault that only warns,
+    sends the call down the point-by-point path, which raises or warns as before; so
+    does a loaded library that predates the batch functions."""
+    def wrap(fn):
+        each = broadcast(fn)
+
+        @functools.wraps(fn)
+        def wrapper(*args, **kwargs):
+            if (kwargs or len(args) != len(quantities) or not any(_is_array(a) for a in args)
+                    or not library().has(batch_name)):
+                return each(*args, **kwargs)
+            try:
+                arrs = _np.broadcast_arrays(*[_np.asarray(a, dtype=float) for a in args])
+            except (TypeError, ValueError):
+                return each(*args)
+            shape = arrs[0].shape
+            flat = [_np.ascontiguousarray(a).ravel() for a in arrs]
+            n = flat[0].size if flat else 0
+            if n == 0 or not all(_in_range(a, q).all() for a, q in zip(flat, quantities)):
+                return each(*args)
+            if valid is not None and not valid(*flat).all():
+                return each(*args)
+            lib_args = [_np.ascontiguousarray(a, dtype=float) for a in (to_library(*flat) if to_library else flat)]
+            outs = [_np.empty(n) for _ in range(outputs)]
+            call(batch_name, n, *[_ptr(a) for a in lib_args], *[_ptr(o) for o in outs])
+            if not all(_np.isfinite(o).all() and not (o == MISSING).any() for o in outs):
+                return each(*args)
+            if from_library:
+                outs = from_library(*outs)
+                outs = list(outs) if isinstance(outs, tuple) else [outs]
+            shaped = tuple(o.reshape(shape) for o in outs)
+            return shaped if outputs > 1 else shaped[0]
+        return wrapper
+    return wrap

@@ -2,10 +2,12 @@
 specific gravity: critical temperature, pressure and volume, acentric factor, and the
 COSTALD characteristic volume and SRK acentric factor.
 
-Units: kelvin, kPa, m3/kmol; specific gravity 60F/60F. Each function checks its inputs
-(ValueError naming the argument and the value) and raises QiraError naming the library
-function when the library answers with the missing-value marker (the arguments lie outside
-the formula's domain). Sources and validity ranges are in each docstring.
+Units: kelvin, kPa, m3/kmol; specific gravity 60F/60F. Every function also takes NumPy
+arrays, which broadcast against each other (all points in one library call). Each
+function checks its inputs (ValueError naming the argument and the value) and raises
+QiraError naming the library function when the library answers with the missing-value
+marker (the arguments lie outside the formula's domain). Sources and validity ranges are
+in each docstring.
 
     >>> round(tc_riazi_daubert(400.0, 0.75), 1) > 0
     True
@@ -48,11 +50,22 @@ def _call(key, *args):
     return value
 
 
+def _batch_name(key):
+    """The library's batch form of a correlation: QiraCrit_X is QiraBatch_Crit_X."""
+    return "QiraBatch_Crit_" + _NAMES[key][0][len("QiraCrit_"):]
+
+
+def _arrays(key, quantities):
+    """Lets the correlation take NumPy arrays, which broadcast against each other; all
+    points go to the library in one call."""
+    return _check.batched(_batch_name(key), quantities)
+
+
 def _from_tb_sg(key, doc):
     def fn(tb, sg):
         return _call(key, *_positives(key, tb=tb, sg=sg))
     fn.__name__, fn.__doc__ = key, doc + " From the normal boiling point tb (K) and SG."
-    return fn
+    return _arrays(key, ("positive", "positive"))(fn)
 
 
 tc_riazi_daubert = _from_tb_sg("tc_riazi_daubert", """Critical temperature (K), Riazi and
@@ -71,18 +84,21 @@ pc_twu = _from_tb_sg("pc_twu", "Critical pressure (kPa), Twu (1984).")
 vc_twu = _from_tb_sg("vc_twu", "Critical molar volume (m3/kmol), Twu (1984).")
 
 
+@_arrays("acentric_kesler_lee", ("positive",) * 4)
 def acentric_kesler_lee(tb, sg, tc, pc):
     """Acentric factor, Kesler and Lee (1976) with the Lee-Kesler vapour-pressure form
     below Tb/Tc = 0.8; tc (K) and pc (kPa) from any of the correlations here."""
     return _call("acentric_kesler_lee", *_positives("acentric_kesler_lee", tb=tb, sg=sg, tc=tc, pc=pc))
 
 
+@_arrays("costald_volume", ("positive", "positive", None))
 def costald_volume(tc, pc, omega_srk):
     """COSTALD characteristic volume V* (m3/kmol), Hankinson and Thomson (1979)."""
     return _call("costald_volume", *_positives("costald_volume", tc=tc, pc=pc),
                  _check.num("costald_volume", "omega_srk", omega_srk))
 
 
+@_arrays("costald_omega", ("positive",) * 3)
 def costald_omega(tb, tc, pc):
     """COSTALD (SRK) acentric factor: the omega for which the Soave equation boils the
     fraction at tb (K) under one atmosphere, Hankinson and Thomson (1979); 0.3 <= tb/tc

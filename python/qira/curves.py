@@ -3,7 +3,7 @@ TBP, yield grids, blends of components, laboratory curves, cutting and curve fit
 
 Every temperature is in kelvin and every yield, fraction and share a fraction (0..1).
 Lists in give lists out; NumPy arrays in give arrays out, and the curve conversions take
-a 2-D array with one curve per row. The conversion settings (``ibp``, ``fbp``, ...; see
+a 2-D array with one curve per row (all rows converted in one library call). The conversion settings (``ibp``, ``fbp``, ...; see
 ``qira.settings``) can be passed as keyword arguments to the functions that read them.
 
 The worked D86 curve used in the examples (100, 130, 150, 200, 250, 300, 370, 400, 430 F
@@ -18,7 +18,10 @@ from .settings import reads_settings
 _BASES = ("volume", "mass", "mole")
 
 
-def _curve(fn, raw_fn, name, curve, n, quantity):
+def _curve(fn, raw_fn, name, curve, n, quantity, batch_name):
+    if c.is_rows(curve):  # one curve per row, all converted in one library call
+        return c.curve_rows(batch_name, curve, n, quantity,
+                            lambda row: _curve(fn, raw_fn, name, row, n, quantity, batch_name))
     values = c.seq(fn, name, curve, quantity, length=n, ascending=True)
     return c.results(fn, raw_fn(values))
 
@@ -35,7 +38,7 @@ def d86_to_tbp(d86):
     >>> [round(t, 1) for t in qira.d86_to_tbp(D86)]
     [268.1, 286.5, 311.5, 356.4, 395.0, 429.7, 471.5, 490.1, 530.3]
     """
-    return _curve("d86_to_tbp", raw.d86_to_tbp, "d86", d86, 9, "lab")
+    return _curve("d86_to_tbp", raw.d86_to_tbp, "d86", d86, 9, "lab", "QiraBatch_D86toTBP")
 
 
 @c.arrays(batch=True)
@@ -46,7 +49,7 @@ def tbp_to_d86(tbp):
     >>> [round(t, 1) for t in qira.tbp_to_d86(qira.d86_to_tbp(D86))][:3]
     [310.9, 327.6, 338.7]
     """
-    return _curve("tbp_to_d86", raw.tbp_to_d86, "tbp", tbp, 9, "tb")
+    return _curve("tbp_to_d86", raw.tbp_to_d86, "tbp", tbp, 9, "tb", "QiraBatch_TBPtoD86")
 
 
 @c.arrays(batch=True)
@@ -59,7 +62,7 @@ def d86_to_tbp_option(d86):
     7
     """
     return _curve("d86_to_tbp_option", raw.d86_to_tbp_option, "d86", d86,
-                  raw.d86_base_size_option(), "lab")
+                  raw.d86_base_size_option(), "lab", "QiraBatch_D86toTBPOption")
 
 
 @c.arrays(batch=True)
@@ -71,7 +74,7 @@ def tbp_to_d86_option(tbp):
     9
     """
     return _curve("tbp_to_d86_option", raw.tbp_to_d86_option, "tbp", tbp,
-                  raw.d86_base_size_option(), "tb")
+                  raw.d86_base_size_option(), "tb", "QiraBatch_TBPtoD86Option")
 
 
 @c.arrays(batch=True)
@@ -84,7 +87,7 @@ def d2887_to_tbp(d2887):
     >>> [round(t) for t in qira.d2887_to_tbp([350, 370, 420, 460, 500, 550, 570, 600])][:2]
     [360, 374]
     """
-    return _curve("d2887_to_tbp", raw.d2887_to_tbp, "d2887", d2887, 8, "lab")
+    return _curve("d2887_to_tbp", raw.d2887_to_tbp, "d2887", d2887, 8, "lab", "QiraBatch_D2887toTBP")
 
 
 @c.arrays(batch=True)
@@ -95,7 +98,7 @@ def tbp_to_d2887(tbp):
     >>> len(qira.tbp_to_d2887([354, 376, 424, 463, 501, 549, 568, 598]))
     8
     """
-    return _curve("tbp_to_d2887", raw.tbp_to_d2887, "tbp", tbp, 8, "tb")
+    return _curve("tbp_to_d2887", raw.tbp_to_d2887, "tbp", tbp, 8, "tb", "QiraBatch_TBPtoD2887")
 
 
 @c.arrays(batch=True)
@@ -106,7 +109,7 @@ def polynomial_tbp_to_d86(tbp):
     >>> len(qira.polynomial_tbp_to_d86([330, 340, 360, 400, 430, 470, 490]))
     7
     """
-    return _curve("polynomial_tbp_to_d86", raw.polynomial_tbp_to_d86, "tbp", tbp, 7, "tb")
+    return _curve("polynomial_tbp_to_d86", raw.polynomial_tbp_to_d86, "tbp", tbp, 7, "tb", "QiraBatch_API6_TBPtoD86")
 
 
 @c.arrays(batch=True)
@@ -118,7 +121,7 @@ def tbp_to_d1160(tbp):
     >>> len(qira.tbp_to_d1160([550, 600, 650, 700]))
     4
     """
-    return _curve("tbp_to_d1160", raw.tbp_to_d1160, "tbp", tbp, 4, "tb")
+    return _curve("tbp_to_d1160", raw.tbp_to_d1160, "tbp", tbp, 4, "tb", "QiraBatch_TBPtoD1160")
 
 
 @c.arrays(batch=True)
@@ -128,7 +131,7 @@ def d1160_to_tbp(d1160):
     >>> len(qira.d1160_to_tbp([560, 610, 655, 700]))
     4
     """
-    return _curve("d1160_to_tbp", raw.d1160_to_tbp, "d1160", d1160, 4, "lab")
+    return _curve("d1160_to_tbp", raw.d1160_to_tbp, "d1160", d1160, 4, "lab", "QiraBatch_D1160toTBP")
 
 
 def single_tbp_to_d86(tbp, d86, t, y):

@@ -5,7 +5,9 @@ The procedures that work in other units (Reid vapour pressure in degrees Rankine
 the cetane density in g/cm3, the estimates in degrees Celsius, indices in degrees
 Fahrenheit or Celsius, octane contents in percent) convert at this boundary; their C
 forms stay available in ``qira.raw``. A scalar correlation takes NumPy arrays, which
-broadcast against each other, and returns an array (a tuple of arrays for a tuple).
+broadcast against each other, and returns an array (a tuple of arrays for a tuple); the
+MW, gravity, liquid-property, cetane and estimate correlations evaluate all points in one
+library call.
 """
 import math
 from collections import namedtuple
@@ -19,7 +21,7 @@ _C = 273.15
 
 # ---- MW, gravity and Watson K --------------------------------------------------------
 
-@c.broadcast
+@c.batched("QiraBatch_Blend_uopk", ("mw", "sg"))
 def uopk(mw, sg):
     """Watson characterization factor Kw = 4.5579 MW^0.15178 SG^-0.84573 (Riazi and
     Daubert, 1980), from the molecular weight (kg/kmol) and specific gravity (60F/60F).
@@ -31,7 +33,7 @@ def uopk(mw, sg):
     return c.result("uopk", raw.uopk(c.num("uopk", "mw", mw, "mw"), c.num("uopk", "sg", sg, "sg")))
 
 
-@c.broadcast
+@c.batched("QiraBatch_Blend_mw", ("sg", "positive"))
 def mw_from_sg_kw(sg, kw):
     """Molecular weight (kg/kmol) from SG and Watson K (the uopk relation solved for MW).
 
@@ -42,7 +44,7 @@ def mw_from_sg_kw(sg, kw):
     return c.result(fn, raw.mw_from_sg_kw(c.num(fn, "sg", sg, "sg"), c.num(fn, "kw", kw, "positive")))
 
 
-@c.broadcast
+@c.batched("QiraBatch_Blend_sg", ("mw", "positive"))
 def sg_from_mw_kw(mw, kw):
     """Specific gravity from MW (kg/kmol) and Watson K (the uopk relation, with a
     heavy-end form from MW 320 on).
@@ -54,7 +56,7 @@ def sg_from_mw_kw(mw, kw):
     return c.result(fn, raw.sg_from_mw_kw(c.num(fn, "mw", mw, "mw"), c.num(fn, "kw", kw, "positive")))
 
 
-@c.broadcast
+@c.batched("QiraBatch_Blend_sg_katz_firoozabadi", ("tb",))
 def sg_katz_firoozabadi(tb):
     """Liquid density (kg/m3) of a C6-C45 petroleum fraction from its normal boiling point
     (K), Katz and Firoozabadi (1978) generalized single-carbon-number table.
@@ -65,7 +67,7 @@ def sg_katz_firoozabadi(tb):
     return c.result("sg_katz_firoozabadi", raw.sg_katz_firoozabadi(c.num("sg_katz_firoozabadi", "tb", tb, "tb")))
 
 
-@c.broadcast
+@c.batched("QiraBatch_Blend_mw_twu", ("tb", "rho"))
 def mw_twu(tb, density):
     """Molecular weight (kg/kmol) by Twu (1984) from the normal boiling point (K) and
     liquid density (kg/m3); fitted for boiling points up to about 1000 K.
@@ -130,7 +132,7 @@ def whitson(nbp, mw=None, sg=None, kw=None, eta=None):
 
 # ---- liquid properties ---------------------------------------------------------------
 
-@c.broadcast
+@c.batched("QiraBatch_pc_ppress", ("positive", None))
 def ppress(tr, omega):
     """Reduced vapour pressure Psat/Pc by Lee and Kesler (1975) at the reduced temperature
     tr = T/Tc (0.3 to 1) and acentric factor omega.
@@ -141,7 +143,7 @@ def ppress(tr, omega):
     return c.result("ppress", raw.ppress(c.num("ppress", "tr", tr, "positive"), c.num("ppress", "omega", omega)))
 
 
-@c.broadcast
+@c.batched("QiraBatch_pc_costald", ("positive",), outputs=2)
 def costald(tr):
     """(V_R0, V_Rdelta): the two functions of the reduced temperature tr = T/Tc (0.25 to
     0.95) of the COSTALD saturated-liquid volume (Hankinson and Thomson, 1979).
@@ -152,7 +154,7 @@ def costald(tr):
     return tuple(c.results("costald", raw.costald(c.num("costald", "tr", tr, "positive"))))
 
 
-@c.broadcast
+@c.batched("QiraBatch_pc_satden", ("positive", "positive", None))
 def satden(tr, vstar, omega_srk):
     """Saturated-liquid molar density (kmol/m3) by COSTALD (Hankinson and Thomson, 1979)
     from tr = T/Tc (clamped into 0.251 to 0.9999), V* (m3/kmol) and omega_SRK.
@@ -341,7 +343,9 @@ viscosity_mix = _mix("viscosity_mix", lambda x, v: raw.indices.viscosity_from_in
 
 # ---- cetane, viscosity estimates, octane --------------------------------------------
 
-@c.broadcast
+@c.batched("QiraBatch_Blend_CetaneIndexD4737", ("rho", "lab", "lab", "lab"),
+           to_library=lambda d, t10, t50, t90: (d / 1000.0, t10, t50, t90),
+           valid=lambda d, t10, t50, t90: (t10 < t50) & (t50 < t90))
 def cetane_index_d4737(density, t10, t50, t90):
     """Calculated cetane index by ASTM D4737 (four-variable equation) from the density at
     15 C (kg/m3) and the D86 10, 50 and 90 % temperatures (K, ascending). For diesel fuels
@@ -355,7 +359,7 @@ def cetane_index_d4737(density, t10, t50, t90):
     return c.result(fn, raw.cetane_index_d4737(c.num(fn, "density", density, "rho") / 1000.0, *t))
 
 
-@c.broadcast
+@c.batched("QiraBatch_Blend_CetaneIndexD976_2", ("rho", "lab"), to_library=lambda d, t: (d / 1000.0, t))
 def cetane_index_d976(density, t50):
     """Calculated cetane index by ASTM D976 (two-variable, density form) from the density
     at 15 C (kg/m3) and the D86 50 % temperature (K).
@@ -434,7 +438,8 @@ def estimate_octane(temps, c1, c2, c3):
 
 # ---- estimates -----------------------------------------------------------------------
 
-@c.broadcast
+@c.batched("QiraBatch_Blend_EstimateCloudPt", ("tb", "sg"), to_library=lambda tb, sg: (tb - _C, sg),
+           from_library=lambda v: v + _C)
 def cloud_point(tb, sg):
     """Cloud point (K) of a middle distillate from its normal boiling point (K) and SG
     (Riazi and Daubert, 1986 form of the API cloud point correlation).
@@ -446,7 +451,7 @@ def cloud_point(tb, sg):
     return c.result(fn, raw.estimates.cloud_point(c.num(fn, "tb", tb, "tb") - _C, c.num(fn, "sg", sg, "sg"))) + _C
 
 
-@c.broadcast
+@c.batched("QiraBatch_Blend_estimatePourPointRiazi", ("positive", "sg", "mw"))
 def pour_point_riazi(viscosity, sg, mw):
     """Pour point (K) by Riazi and Daubert (1987) from the kinematic viscosity at 38 C
     (cSt), SG and MW (kg/kmol); for fractions of MW 140 to 800.
@@ -459,7 +464,7 @@ def pour_point_riazi(viscosity, sg, mw):
                                                        c.num(fn, "sg", sg, "sg"), c.num(fn, "mw", mw, "mw")))
 
 
-@c.broadcast
+@c.batched("QiraBatch_Blend_estimateCtoHRatio", ("tb", "sg"))
 def c_to_h_ratio(tb, sg):
     """Carbon-to-hydrogen weight ratio (Riazi and Daubert, 1986) from the normal boiling
     point (K) and SG.
@@ -471,7 +476,7 @@ def c_to_h_ratio(tb, sg):
     return c.result(fn, raw.estimates.c_to_h_ratio(c.num(fn, "tb", tb, "tb"), c.num(fn, "sg", sg, "sg")))
 
 
-@c.broadcast
+@c.batched("QiraBatch_EstimateRefractIdx", ("tb", "rho", "mw"))
 def refractive_index(tb, density, mw):
     """Refractive index at 20 C (Riazi and Daubert, 1980) from the normal boiling point
     (K), density (kg/m3) and MW (kg/kmol).
