@@ -49,11 +49,8 @@ return Array.from(document.querySelectorAll('#cut-table tbody tr')).map(function
 
 
 def same_svg(test, page, command, label):
-    """The page's chart against the command's: the same SVG elements (one per line). The
-    two panels' legends come out in either order, as the compiler orders the evaluation of
-    the renderer's two legend calls (emscripten's clang and the native GCC differ)."""
-    test.assertEqual(page.splitlines()[0], command.splitlines()[0], label)
-    test.assertEqual(sorted(page.splitlines()), sorted(command.splitlines()), label)
+    """The page's chart against the command's: the same SVG text, line for line."""
+    test.assertEqual(page.splitlines(), command.splitlines(), label)
 
 
 def command_message(path):
