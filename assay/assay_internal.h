@@ -10,6 +10,7 @@
 
 #include "QIRAAssay.h"
 #include "frame/constants.h"
+#include "frame/units.h"  // kCelsiusZero: the viscosity handler takes degrees C
 
 namespace qira {
 namespace assay {
@@ -27,11 +28,8 @@ struct Failure {
 
 // Liquid density = SG x water at 60 F (kWaterDensity60F); the viscosity handler's mixture
 // properties at one atmosphere (kStandardAtmosphere): both in frame/constants.h.
-// The cut table's viscosity temperatures, 38 and 100 C, in K.
-constexpr double kT38 = 311.15;
-constexpr double kT100 = 373.15;
-// Degrees C to kelvin (the viscosity handler takes degrees C), as frame/units.h.
-constexpr double kCelsiusZero = 273.15;
+// The cut table's viscosity temperatures, 38 and 100 C: kStandardViscosityT38 and
+// kStandardViscosityT100, also in frame/constants.h.
 
 // ---- Tables the library carries (assay_tables.cpp) -----------------------------------
 
@@ -67,7 +65,7 @@ struct LightEndShare {
 
 // A blend's own data: its mixed composition, blended curves and the streams' shares.
 struct Mixture {
-  std::vector<double> nbp, fractions;  // components, light ends first
+  std::vector<double> nbp, fractions;  // components: the light ends (as lightEnds), then the grid
   Curve d86, d2887;
   std::vector<double> volumeShares, massShares;
 };

@@ -21,9 +21,12 @@ constexpr LightEnd kLightEnds[] = {
 };
 
 // Refinery cuts by their upper TBP temperature (K); the first starts and the last ends
-// with the curve. Typical atmospheric and vacuum cut points of a crude unit: light
-// naphtha to 80 C, heavy naphtha 180 C, kerosene 240 C, light gas oil 320 C, heavy gas
-// oil 370 C, vacuum gas oil 550 C, the residue above.
+// with the curve. The round metric cut points of a crude unit's products as refinery
+// practice quotes them (kerosene 180-240 C, atmospheric gas oils to the 370 C residue
+// cut, vacuum gas oil to about 550 C); no single published table, and published ranges
+// differ by some tens of degrees: light naphtha to 80 C, heavy naphtha 180 C, kerosene
+// 240 C, light gas oil 320 C, heavy gas oil 370 C, vacuum gas oil 550 C, the residue
+// above. This is the one copy: hosts and the Python package name the set, not the values.
 constexpr RefineryCut kRefineryCuts[] = {
     {"light naphtha", 353.15}, {"heavy naphtha", 453.15}, {"kerosene", 513.15},
     {"light gas oil", 593.15}, {"heavy gas oil", 643.15}, {"vacuum gas oil", 823.15},

@@ -7,6 +7,7 @@
 #include "QIRACharacterization.h"
 #include "QIRACriticalProps.h"
 #include "assay/assay_internal.h"
+#include "frame/fraction_relations.h"
 #include "frame/missing.h"
 
 namespace qira {
@@ -127,7 +128,7 @@ CutTable cutTable(const Stream& s, const Boundaries& b) {
   }
   for (double f : frac) vol.push_back(rest * f);
   std::vector<double> cube;
-  for (double t : nbp) cube.push_back(std::pow(1.8 * t, 1.0 / 3.0));
+  for (double t : nbp) cube.push_back(watsonFactorFromBoilingPoint(t, 1.0));  // Tb[R]^(1/3)
 
   CutTable t;
   if (s.gravityKind == QIRA_ASSAY_SG) {
@@ -174,7 +175,7 @@ CutTable cutTable(const Stream& s, const Boundaries& b) {
   for (const LightEndShare& le : s.lightEnds) {
     const LightEnd& d = lightEnd(le.index);
     appendRow(t, d.name, true, d.nbp, d.nbp, d.nbp, d.sg,
-              std::pow(1.8 * d.nbp, 1 / 3.0) / d.sg, d.mw, lightEndCritical(d));
+              watsonFactorFromBoilingPoint(d.nbp, d.sg), d.mw, lightEndCritical(d));
   }
   for (size_t i = 0; i < ncut; ++i)
     appendRow(t, b.names[i], false, b.bounds[i], b.bounds[i + 1], nbp[i], sgCut[i],

@@ -28,7 +28,7 @@ std::vector<ViscosityPoint> fitPoints(std::vector<ViscosityPoint> pts) {
   std::sort(pts.begin(), pts.end(), byTemperature);
   if (pts.size() < 2) return pts;
   std::vector<ViscosityPoint> out;
-  for (double t : {kT38, kT100}) {
+  for (double t : {kStandardViscosityT38, kStandardViscosityT100}) {
     const auto same = std::find_if(pts.begin(), pts.end(), [&](const ViscosityPoint& p) {
       return std::fabs(p.temperature - t) < 1e-6;
     });

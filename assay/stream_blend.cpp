@@ -171,7 +171,7 @@ Stream blendStreams(const std::vector<const Stream*>& streams,
   const bool viscous = std::all_of(streams.begin(), streams.end(),
                                    [](const Stream* s) { return s->viscosities.size() >= 2; });
   if (viscous)
-    for (double t : {kT38, kT100}) {
+    for (double t : {kStandardViscosityT38, kStandardViscosityT100}) {
       double index = 0.0;
       for (size_t k = 0; k < streams.size(); ++k)
         index += mass[k] * indexed(Blend_ViscosityIndex2(waltherAt(streams[k]->viscosities, t)),

@@ -36,11 +36,14 @@ int cutHolding(double t, const std::vector<double>& uppers) {
   return -1;
 }
 
-// A blend's components summed into the cuts ending at `uppers`; components above the last
-// upper boundary are shared out in proportion, as the laboratory-curve cutters do.
-std::vector<double> regroup(const Mixture& m, const std::vector<double>& uppers) {
+// A blend's heavy components summed into the cuts ending at `uppers`, as fractions of the
+// heavy part; components above the last upper boundary are shared out in proportion, as
+// the laboratory-curve cutters do. The light ends lead the component list and keep rows
+// of their own, so they are not summed into the first cut as well.
+std::vector<double> regroup(const Stream& s, const std::vector<double>& uppers) {
+  const Mixture& m = s.mixture;
   std::vector<double> out(uppers.size(), 0.0);
-  for (size_t i = 0; i < m.nbp.size(); ++i) {
+  for (size_t i = s.lightEnds.size(); i < m.nbp.size(); ++i) {
     const int k = cutHolding(m.nbp[i], uppers);
     if (k >= 0) out[k] += m.fractions[i];
   }
@@ -109,7 +112,7 @@ Curve d2887Curve(const Stream& s) {
 }
 
 std::vector<double> cutFractions(const Stream& s, const std::vector<double>& uppers) {
-  if (s.isMixture) return regroup(s.mixture, uppers);
+  if (s.isMixture) return regroup(s, uppers);
   const int n = static_cast<int>(s.laboratory.yields.size());
   const int nc = static_cast<int>(uppers.size());
   std::vector<double> out(nc, kNaN);

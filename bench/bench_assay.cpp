@@ -16,7 +16,9 @@
 #include "QIRAGrids.h"
 #include "QIRAIndices.h"
 #include "QIRALabCurves.h"
+#include "QIRARelations.h"
 #include "ViscHandler.h"
+#include "frame/constants.h"
 
 namespace {
 
@@ -64,12 +66,12 @@ void hostCut(int n, bool viscous, const V& tbpY, const V& tbpT, V& out) {
   double cum = 0, fc = 0;
   for (int i = 0; i < n; ++i) mids[i] = std::fmin(std::fmax(cum + frac[i] / 2, 1e-6), 1 - 1e-6), cum += frac[i];
   Blend_GetTBPFromYield(tbpT.data(), tbpY.data(), 9, nbp.data(), mids.data(), n);
-  for (int i = 0; i < n; ++i) fc += frac[i] * std::cbrt(1.8 * nbp[i]);
+  for (int i = 0; i < n; ++i) fc += frac[i] * QiraRel_WatsonK(nbp[i], 1.0);  // Tb[R]^(1/3)
   const double kw = fc / 0.845;
   ViscHandler h;
   h.SetNumbComp(n);
   for (int i = 0; i < n; ++i) {
-    const double sg = std::cbrt(1.8 * nbp[i]) / kw, tb = nbp[i];
+    const double sg = QiraRel_WatsonK(nbp[i], 1.0) / kw, tb = nbp[i];
     const double tc = QiraCrit_TcRiaziDaubert1980(tb, sg), pc = QiraCrit_PcRiaziDaubert1980(tb, sg);
     const double omega = QiraCrit_AcentricKeslerLee1976(tb, sg, tc, pc);
     const double wsrk = QiraCrit_CostaldOmegaHT1979(tb, tc, pc);
@@ -79,7 +81,7 @@ void hostCut(int n, bool viscous, const V& tbpY, const V& tbpT, V& out) {
     h.SetOmega(i, static_cast<float>(omega));
     h.SetMw(i, static_cast<float>(Blend_mw(sg, kw)));
     h.SetBoil(i, static_cast<float>(tb));
-    h.SetLiqDen(i, static_cast<float>(sg * 999.016));
+    h.SetLiqDen(i, static_cast<float>(sg * qira::kWaterDensity60F));
     h.SetWsrk(i, static_cast<float>(wsrk));
     h.SetVchar(i, static_cast<float>(QiraCrit_CostaldVolumeHT1979(tc, pc, wsrk)));
     h.SetVsdata(i, static_cast<float>(frac[i]));

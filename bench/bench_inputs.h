@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "ViscHandler.h"
-#include "assay_fixture.h"
+#include "support/assay_fixture.h"
 
 namespace qira_bench {
 
@@ -102,8 +102,12 @@ inline LabCurve d86LabCurve() {
 // ---- Viscosity assays: the fixture shared with the tests and the example host ------
 
 using AssayComponent = qira_assay::Component;
-using qira_assay::assay;
-using qira_assay::pseudoComponent;
+inline std::vector<AssayComponent> assay(int n) {
+  return qira_assay::assay(QIRA_ASSAY_LIBRARY(QIRA_ASSAY_LINKED, none), n);
+}
+inline AssayComponent pseudoComponent(double tb) {
+  return qira_assay::pseudoComponent(QIRA_ASSAY_LIBRARY(QIRA_ASSAY_LINKED, none), tb);
+}
 
 // A handler filled with the assay of n components in the host's documented order.
 inline void fillHandler(ViscHandler& h, const std::vector<AssayComponent>& a, bool kinematic,

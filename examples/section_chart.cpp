@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "QIRAChart.h"
-#include "assay_fixture.h"
+#include "support/assay_fixture.h"
 #include "sections.h"
 
 namespace {
@@ -88,13 +88,15 @@ std::vector<std::pair<double, double>> standardViscosities(const QiraLibrary& li
   auto visc38 = QIRA_GET(lib, GetCpvVisc38);
   auto visc100 = QIRA_GET(lib, GetCpvVisc100);
 
+  const qira_assay::Library library = QIRA_ASSAY_LIBRARY(QIRA_GET, lib);
   std::vector<std::pair<double, double>> out;
   const int n = static_cast<int>(nbp.size());
   const int h = create();
   if (h < 1) return out;
   setNumbComp(h, n);
   for (int i = 0; i < n; ++i) {
-    const qira_assay::Component c = qira_assay::pseudoComponent(nbp[static_cast<std::size_t>(i)]);
+    const qira_assay::Component c =
+        qira_assay::pseudoComponent(library, nbp[static_cast<std::size_t>(i)]);
     setTc(h, i, static_cast<float>(c.tc));
     setPc(h, i, static_cast<float>(c.pc));
     setVc(h, i, static_cast<float>(c.vc));
@@ -102,7 +104,7 @@ std::vector<std::pair<double, double>> standardViscosities(const QiraLibrary& li
     setMw(h, i, static_cast<float>(c.mw));
     setBoil(h, i, static_cast<float>(c.tb));
     setLiqDen(h, i, static_cast<float>(c.liqDen));
-    setWsrk(h, i, static_cast<float>(c.omega));
+    setWsrk(h, i, static_cast<float>(c.wsrk));
     setVchar(h, i, static_cast<float>(c.vchar));
     setVsdata(h, i, static_cast<float>(1.0 / n));
     setDCompBPs(h, i, c.tb);

@@ -5,16 +5,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "assay_fixture.h"
+#include "support/assay_fixture.h"
 #include "sections.h"
-
-namespace {
-
-// The realistic assay shared with the tests and the benchmarks: the light ends and seven
-// pseudo-components from 340 to 840 K.
-const std::vector<qira_assay::Component> kAssay = qira_assay::assay(10);
-
-}  // namespace
 
 void runViscosity(const QiraLibrary& lib) {
   auto create = QIRA_GET(lib, CreateViscHandler);
@@ -52,17 +44,21 @@ void runViscosity(const QiraLibrary& lib) {
   auto thetaA = QIRA_GET(lib, GetThetaA);
   auto thetaB = QIRA_GET(lib, GetThetaB);
   auto isHypo = QIRA_GET(lib, IsHypo);
+  // The realistic assay shared with the tests and the benchmarks: the light ends and seven
+  // pseudo-components from 340 to 840 K, from the library's table and correlations.
+  const std::vector<qira_assay::Component> crude =
+      qira_assay::assay(QIRA_ASSAY_LIBRARY(QIRA_GET, lib), 10);
 
   const int h = create();
   if (h < 1) {
     std::printf("no viscosity handler\n");
     return;
   }
-  const int n = static_cast<int>(kAssay.size());
+  const int n = static_cast<int>(crude.size());
   setNumbComp(h, n);
   int hypoCount = 0;
   for (int i = 0; i < n; ++i) {
-    const qira_assay::Component& c = kAssay[static_cast<std::size_t>(i)];
+    const qira_assay::Component& c = crude[static_cast<std::size_t>(i)];
     setTc(h, i, static_cast<float>(c.tc));
     setPc(h, i, static_cast<float>(c.pc));
     setVc(h, i, static_cast<float>(c.vc));
@@ -122,7 +118,7 @@ void runViscosity(const QiraLibrary& lib) {
   for (int i = 0; i < n; ++i) {
     if (isHypo(h, i) == 0) continue;
     std::printf("%10.1f %11.4f %11.4f %11.4f %11.4f %10.5f %10.5f\n",
-                toCelsius(kAssay[static_cast<std::size_t>(i)].tb), visc38(h, i), visc50(h, i),
+                toCelsius(crude[static_cast<std::size_t>(i)].tb), visc38(h, i), visc50(h, i),
                 visc60(h, i), visc100(h, i), thetaA(h, i), thetaB(h, i));
   }
   remove(h);

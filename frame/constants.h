@@ -36,4 +36,12 @@ constexpr double kGasConstant1976 = 8.31432;
 // kPa: one standard atmosphere, exact by definition.
 constexpr double kStandardAtmosphere = 101.325;
 
+// K: 38 C (about 100 F), the lower of the two temperatures at which the cut table and
+// the viscosity handler's standard curves report kinematic viscosities, near the 100 and
+// 210 F of the API Technical Data Book's petroleum-fraction viscosities.
+constexpr double kStandardViscosityT38 = 311.15;
+
+// K: 100 C (212 F), the upper of those two temperatures.
+constexpr double kStandardViscosityT100 = 373.15;
+
 }  // namespace qira

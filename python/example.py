@@ -2,7 +2,6 @@
 
     QIRA_LIBRARY=/path/to/libQIRAPropCalculator.so python3 python/example.py
 """
-import math
 import os
 import sys
 
@@ -59,18 +58,14 @@ heading("Viscosity characterization of six pseudo-components")
 
 
 def pseudo_component(tb, x):
-    """A pseudo-component of Watson K 11.8 from standard petroleum-fraction correlations,
-    each evaluated by the library (Riazi-Daubert 1980 MW, Tc and Pc; the Edmister acentric
-    factor; Pitzer's critical compressibility for Vc)."""
-    r = qira._constants.GAS_CONSTANT
-    sg = (1.8 * tb) ** (1 / 3) / 11.8
-    mw = qira.units.mw_riazi_daubert(tb, sg)
-    tc, pc = qira.critical.tc_riazi_daubert(tb, sg), qira.critical.pc_riazi_daubert(tb, sg)
-    omega = 3 / 7 * math.log10(pc / qira._constants.STANDARD_ATMOSPHERE) / (tc / tb - 1) - 1
-    vc = (0.2918 - 0.0928 * omega) * r * tc / pc
-    vchar = r * tc / pc * (0.2905331 - 0.08057958 * omega + 0.02276965 * omega ** 2)
-    return qira.Component(tb=tb, tc=tc, pc=pc, vc=vc, omega=omega, mw=mw, liq_den=qira.sg_to_density(sg),
-                          wsrk=omega, vchar=vchar, x=x, hypo=True)
+    """A pseudo-component of Watson K 11.8 with the library's correlations, as its cut table
+    gives them (Riazi-Daubert 1980 MW, Tc, Pc and Vc; the Kesler-Lee acentric factor; the
+    Hankinson-Thomson COSTALD pair)."""
+    sg = qira.units.watson_k(tb, 1.0) / 11.8   # the gravity at which Kw is 11.8
+    c = qira.critical.fraction(tb, sg)
+    return qira.Component(tb=tb, tc=c.tc, pc=c.pc, vc=c.vc, omega=c.omega,
+                          mw=qira.units.mw_riazi_daubert(tb, sg), liq_den=qira.sg_to_density(sg),
+                          wsrk=c.omega_srk, vchar=c.vstar, x=x, hypo=True)
 
 
 components = [pseudo_component(tb, 1.0 / 6) for tb in (480, 540, 600, 660, 720, 780)]

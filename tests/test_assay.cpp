@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "QIRAPropCalculator.h"
+#include "frame/constants.h"
 #include "support/tables.h"
 
 using namespace qira_test;
@@ -131,7 +132,7 @@ TEST(Assay, PublishedWorkedExamples) {
   // Tb 658 R and SG 0.7365, as a narrow TBP assay cut into one pseudo-component.
   // Riazi, Characterization and Properties of Petroleum Fractions (ASTM MNL50, 2005),
   // Example 3.3, Table 3.8: kerosene D86 read as TBP.
-  const double tb = 658 / 1.8, psia = 6.894757;
+  const double tb = 658 / 1.8, psia = qira::kKpaPerPsi;
   Assay rd, kl, kero;
   const V y{0, 0.5, 1}, t{tb - 0.5, tb, tb + 0.5};
   for (QiraAssay* a : {rd.a, kl.a}) {
@@ -252,6 +253,49 @@ TEST(Assay, BlendsKeepWhatTheirStreamsShare) {
   double flash = 0;
   QiraAssay_Property(mix, QIRA_ASSAY_FLASH_POINT, &flash);
   EXPECT_EQ(flash, kMiss);  // the VGO carries none
+}
+
+TEST(Assay, BlendedLightEndsKeepTheirOwnRowsOnly) {
+  // The crude blended with itself, cut at its own TBP points (which lie on the blend's
+  // 5 K grid, where cumulative yields are exact): the stream's own table again, light
+  // ends in their rows and none of their volume in the first cut (property).
+  Assay c, self;
+  crude(c);
+  const V bounds = kCrudeTbp;
+  ASSERT_EQ(QiraAssay_CutAt(c, static_cast<int>(bounds.size()), bounds.data()), QIRA_ASSAY_OK) << error(c);
+  const QiraAssay* twice[] = {c, c};
+  const V halves{0.5, 0.5};
+  ASSERT_EQ(QiraAssay_Blend(self, 2, twice, halves.data(), QIRA_ASSAY_VOLUME, 5.0), QIRA_ASSAY_OK) << error(self);
+  ASSERT_EQ(QiraAssay_CutAt(self, static_cast<int>(bounds.size()), bounds.data()), QIRA_ASSAY_OK) << error(self);
+  const V own = column(c, QIRA_ASSAY_VOLUME_FRACTION), mixed = column(self, QIRA_ASSAY_VOLUME_FRACTION);
+  ASSERT_EQ(mixed.size(), own.size());
+  for (size_t i = 0; i < own.size(); ++i) EXPECT_NEAR(mixed[i], own[i], 1e-12) << "row " << i;
+  // Crude 0.5 + VGO 0.5 by mass: each light end once, with the crude's volume share of it;
+  // the cuts hold the rest (property).
+  Assay v, mix;
+  vgo(v);
+  const QiraAssay* streams[] = {c, v};
+  ASSERT_EQ(QiraAssay_Blend(mix, 2, streams, halves.data(), QIRA_ASSAY_MASS, 5.0), QIRA_ASSAY_OK) << error(mix);
+  ASSERT_EQ(QiraAssay_CutByCount(mix, 8, kMiss, kMiss), QIRA_ASSAY_OK) << error(mix);
+  V vol(2), mass(2), crudeShare(5);
+  std::vector<int> index(5);
+  int n = 0, m = 0;
+  QiraAssay_BlendShares(mix, 2, vol.data(), mass.data(), &n);
+  QiraAssay_LightEnds(c, 5, index.data(), crudeShare.data(), &m);
+  const V f = column(mix, QIRA_ASSAY_VOLUME_FRACTION);
+  ASSERT_EQ(f.size(), 5u + 8u);
+  for (int i = 0; i < 5; ++i) {
+    char name[32] = "", row[32] = "";
+    QiraAssay_LightEnd(index[i], name, sizeof name, nullptr, nullptr);
+    int light = 0;
+    QiraAssay_RowName(mix, i, row, sizeof row, nullptr, &light);
+    EXPECT_EQ(light, 1);
+    EXPECT_STREQ(row, name);
+    EXPECT_NEAR(f[i], vol[0] * crudeShare[i], 1e-15) << name;
+  }
+  const V cuts(f.begin() + 5, f.end());
+  EXPECT_NEAR(sum(cuts), 1.0 - vol[0] * sum(crudeShare), 1e-12);
+  EXPECT_NEAR(sum(f), 1.0, 1e-12);
 }
 
 TEST(Assay, ObjectsInDifferentThreadsAreIndependent) {

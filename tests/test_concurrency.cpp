@@ -17,7 +17,7 @@
 
 #include "QIRAPropCalculator.h"
 #include "ViscHandler.h"
-#include "assay_fixture.h"
+#include "support/assay_fixture.h"
 #include "viscosity/handle_registry.h"
 
 namespace {
@@ -123,7 +123,7 @@ void propertiesPass(V& r, double s) {
 // A ViscHandler of the thread's own: characterized and read back.
 void viscosityObjectPass(V& r, int n) {
   ViscHandler h;
-  qira_assay::fill(h, qira_assay::assay(n));
+  qira_assay::fill(h, qira_assay::assay(QIRA_ASSAY_LIBRARY(QIRA_ASSAY_LINKED, none), n));
   r.push_back(h.CharacterizeViscosity());
   for (int i = 0; i < n; ++i) r.insert(r.end(), {h.GetCpvVisc38(i), h.GetCpvVisc100(i)});
   V x(static_cast<std::size_t>(n));
@@ -180,7 +180,7 @@ struct ByHandle {
 // The same through a handle of the thread's own, created and deleted within the pass.
 void viscosityHandlePass(V& r, int n) {
   ByHandle s{CreateViscHandler()};
-  qira_assay::fill(s, qira_assay::assay(n));
+  qira_assay::fill(s, qira_assay::assay(QIRA_ASSAY_LIBRARY(QIRA_ASSAY_LINKED, none), n));
   const double bulkT[2] = {40, 90}, bulkV[2] = {7, 2};
   SetMyBulkValues(s.h, 2, bulkT, bulkV);
   r.push_back(CharacterizeViscosity(s.h));

@@ -7,7 +7,7 @@
 #include "QIRAViscHandles.h"
 #include "QIRAViscosityFit.h"
 #include "ViscHandler.h"
-#include "assay_fixture.h"
+#include "support/assay_fixture.h"
 #include "support/tables.h"
 #include "viscosity/handle_registry.h"
 
@@ -17,11 +17,12 @@ namespace {
 
 constexpr double kP = 101.325;
 constexpr int kLights = 3;  // the assay's light ends come first
+const qira_assay::Library kLibrary = QIRA_ASSAY_LIBRARY(QIRA_ASSAY_LINKED, none);
 
 // A handler holding the shared assay of n components.
 ViscHandler assayHandler(int n = 19, bool kinematic = true, bool refutas = false) {
   ViscHandler h;
-  qira_assay::fill(h, qira_assay::assay(n));
+  qira_assay::fill(h, qira_assay::assay(kLibrary, n));
   h.SetViscosityType(kinematic);
   h.SetUseRefutas(refutas);
   return h;
@@ -162,7 +163,7 @@ TEST(HypoCurves, TemperaturesSortingAndUserCurves) {
   double bp0[3] = {80, 150, 300}, v0[3] = {3, 8, 40}, bp1[3] = {80, 150, kMiss}, v1[3] = {1.5, 3, kMiss};
   h.SetOneCurve(0, 3, 40.0, bp0, v0);
   h.SetOneCurve(1, 3, 100.0, bp1, v1);
-  h.SetOneCurve(2, 3, 999.0, bp0, v0);  // beyond the curve tables: ignored
+  h.SetOneCurve(2, 3, 150.0, bp0, v0);  // beyond the curve tables: ignored
   EXPECT_FALSE(h.InitHypoCurves());
   EXPECT_EQ(h.m_HypoTempCrvs, (V{40, 100}));
   EXPECT_NEAR(h.m_HypoViscCrvs[0][1], 3.0, 1e-9);
@@ -498,7 +499,7 @@ TEST(Characterization, HostThetasAndTheFallback) {
 }
 
 TEST(ViscosityFit, ThetasRoundTripThroughTheCorrelation) {
-  const qira_assay::Component c = qira_assay::pseudoComponent(520.0);
+  const qira_assay::Component c = qira_assay::pseudoComponent(kLibrary, 520.0);
   auto fit = [&c](int type, int start, V T, V& visc, float& a, float& b) {
     return pc_fitvisc(type, start, kP, c.mw, c.tc, c.pc, c.vc, static_cast<int>(T.size()), T.data(), visc.data(),
                       c.vchar, c.wsrk, &a, &b, c.omega);
@@ -562,7 +563,7 @@ struct ByHandle {
 // The assay with two bulk points and two user curves at 50 and 100 C.
 template <typename Sink>
 void fillWithData(Sink& s) {
-  qira_assay::fill(s, qira_assay::assay());
+  qira_assay::fill(s, qira_assay::assay(kLibrary));
   V t{40, 90}, v{7, 2}, bps{100, 200, 300, 400, 500}, c50{2.2, 4.0, 14.0, 120.0, 3000.0}, c100{0.9, 1.6, 4.5, 25.0, 300.0};
   s.SetMyBulkValues(2, t.data(), v.data());
   s.SetNcurves(2);

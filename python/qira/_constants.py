@@ -32,3 +32,11 @@ GAS_CONSTANT_1976 = 8.31432
 
 # kPa: one standard atmosphere, exact by definition.
 STANDARD_ATMOSPHERE = 101.325
+
+# K: 38 C (about 100 F), the lower of the two temperatures at which the cut table and
+# the viscosity handler's standard curves report kinematic viscosities, near the 100 and
+# 210 F of the API Technical Data Book's petroleum-fraction viscosities.
+STANDARD_VISCOSITY_T38 = 311.15
+
+# K: 100 C (212 F), the upper of those two temperatures.
+STANDARD_VISCOSITY_T100 = 373.15

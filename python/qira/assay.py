@@ -25,16 +25,17 @@ import json
 import math
 from collections import OrderedDict, namedtuple
 
+from ._constants import STANDARD_VISCOSITY_T38, STANDARD_VISCOSITY_T100
 from ._core import MISSING, QiraError, library
-from .units import WATER_60F
+from .units import WATER_60F, api_to_sg, sg_to_api
 
 STANDARDS = ("D86", "D2887", "D1160", "TBP")
 _STANDARD_CODES = {"D86": 0, "D2887": 1, "D1160": 2, "TBP": 3}
-T38, T100 = 311.15, 373.15
+T38, T100 = STANDARD_VISCOSITY_T38, STANDARD_VISCOSITY_T100
 STANDARD_K = (T38, T100)     # the cut table's viscosity temperatures, 38 and 100 C
 
-# The named cut sets the library knows (refinery: light naphtha to 80 C, heavy naphtha 180,
-# kerosene 240, light gas oil 320, heavy gas oil 370, vacuum gas oil 550, residue).
+# The named cut sets the library knows; their cut points are the library's own table
+# (QiraAssay_CutNamed in include/QIRAAssay.h).
 NAMED_CUTS = ("refinery",)
 
 # Properties blended by index, with their unit in the Assay API (in the library's order).
@@ -230,7 +231,7 @@ class Assay:
             raise ValueError("give exactly one of sg, api or watson_k (got %s)"
                              % (", ".join(given) or "none"))
         if api is not None:
-            sg = 141.5 / (_ranged("api", api, -10.0, 150.0) + 131.5)
+            sg = api_to_sg(_ranged("api", api, -10.0, 150.0))
         self._sg = None if sg is None else _ranged("sg", sg, 0.3, 1.5)
         self._kw = None if watson_k is None else _ranged("watson_k", watson_k, 8.0, 15.0)
         self.mw = None if mw is None else _ranged("mw", mw, 16.0, 3000.0)
@@ -334,7 +335,7 @@ class Assay:
 
     @property
     def api(self):
-        return 141.5 / self.sg - 131.5
+        return sg_to_api(self.sg)
 
     def density15(self):
         """Density at 15 C (kg/m3), taken as SG times water at 60 F."""
@@ -506,7 +507,7 @@ class CutTable:
                              r["omega"], r["omega_srk"], num(r["visc38"], ".4g"),
                              num(r["visc100"], ".4g")))
         lines.append("bulk: SG %.4f (API %.2f), Watson K %.3f, MW %.1f%s"
-                     % (self.sg, 141.5 / self.sg - 131.5, self.watson_k, self.mw,
+                     % (self.sg, sg_to_api(self.sg), self.watson_k, self.mw,
                         "" if self.mw_scale == 1.0 else ", MW scale %.4f" % self.mw_scale))
         lines += ["note: " + n for n in self.notes]
         fit = self.viscosity_fit or ()

@@ -14,6 +14,7 @@ sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from qira import critical, raw  # noqa: E402
+from qira._constants import KPA_PER_PSI  # noqa: E402
 from qira.assay import Assay, blend  # noqa: E402
 from qira import cli  # noqa: E402
 import assay_snapshot  # noqa: E402
@@ -21,7 +22,8 @@ import assay_snapshot  # noqa: E402
 EXAMPLES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "examples", "assays")
 C_EXAMPLE = os.path.join(EXAMPLES, "..", "docs", "assay-c.out")
 FILES = sorted(os.path.join(EXAMPLES, f) for f in os.listdir(EXAMPLES) if f[-4:] in ("json", ".csv"))
-C, R, PSIA = 273.15, 1 / 1.8, 6.894757
+C, R = 273.15, 1 / 1.8  # kelvin at 0 C; kelvin per rankine
+PSIA = KPA_PER_PSI
 
 
 def example(name):
@@ -89,6 +91,27 @@ class BlendTest(unittest.TestCase):
                 self.assertAlmostEqual(got, want, delta=1.0 if 0.04 < f < 0.96 else 1.5, msg=basis)
             for key, value in a.properties.items():
                 self.assertAlmostEqual(mix.properties[key], value, delta=1e-6, msg=key)
+
+    def test_blended_light_ends_keep_their_own_rows_only(self):
+        # The crude with itself, cut at its own TBP points (on the blend's 5 K grid): its own
+        # volume fractions; crude + VGO by mass: each light end once with the crude's share
+        # of it, the cuts holding the rest (properties).
+        crude = example("crude-tbp.json")
+        bounds = crude.tbp[1]
+        own = [r["volume_fraction"] for r in crude.cut(temperatures=bounds).records]
+        self_blend = blend([(crude, 0.5), (crude, 0.5)]).cut(temperatures=bounds).records
+        for got, want in zip([r["volume_fraction"] for r in self_blend], own):
+            self.assertAlmostEqual(got, want, delta=1e-12)
+        mix = blend([(crude, 0.5), (example("vgo-d1160.json"), 0.5)], basis="mass")
+        recs = mix.cut(count=8).records
+        light, cuts = recs[:len(crude.light_ends)], recs[len(crude.light_ends):]
+        self.assertEqual([r["cut"] for r in light], list(crude.light_ends))
+        self.assertEqual(len(cuts), 8)
+        for r in light:
+            self.assertAlmostEqual(r["volume_fraction"],
+                                   mix.volume_fractions[0] * crude.light_ends[r["cut"]], delta=1e-15)
+        self.assertAlmostEqual(sum(r["volume_fraction"] for r in cuts),
+                               1 - sum(r["volume_fraction"] for r in light), delta=1e-12)
 
     def test_shares_on_mass_basis_become_volume_fractions(self):
         a, b = example("diesel-d86.json"), example("vgo-d1160.json")

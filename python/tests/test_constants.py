@@ -15,12 +15,15 @@ CHECKOUT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__fil
 
 
 def _texts():
-    """(path, text) of the headers, docs pages, library sources and Python package."""
+    """(path, text) of the headers, docs pages, library sources, Python package, benchmarks,
+    example host and tests."""
     for folder, suffixes in (("include", (".h",)), ("docs", (".md",)), ("python/qira", (".py",)),
                              ("frame", (".h", ".cpp")), ("characterization", (".cpp",)),
                              ("properties", (".cpp",)), ("viscosity", (".cpp", ".h")),
                              ("relations", (".cpp",)), ("examples", (".cpp", ".h")),
-                             ("python", ("example.py",))):
+                             ("assay", (".cpp", ".h")), ("bench", (".cpp", ".h")),
+                             ("tests", (".cpp", ".h")), ("python", ("example.py",)),
+                             ("python/tests", (".py",))):
         for root, dirs, files in os.walk(os.path.join(CHECKOUT, folder)):
             dirs[:] = [d for d in dirs if d != "tests"]
             for name in files:
