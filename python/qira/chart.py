@@ -13,7 +13,6 @@ from ._core import library
 
 _OK, _TOO_SMALL = 0, -2
 _LINE, _POINTS = 0, 1
-_T38, _T100 = 311.15, 373.15
 
 _CONVERSION = {"D86": "TBP from D86 by API 3A1.1",
                "D2887": "TBP from D2887 by API 3A3.1",
