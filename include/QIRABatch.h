@@ -8,7 +8,7 @@
  * their "Qira": QiraBatch_Crit_...). Units, ranges, sources and failure values are
  * those of that function (QIRAConversions.h, QIRABlends.h, QIRACharacterization.h,
  * QIRALiquidProps.h, QIRACetane.h, QIRAOctane.h, QIRAEstimates.h,
- * QIRACriticalProps.h).
+ * QIRACriticalProps.h, QIRAIndices.h).
  *
  * Results: item i of every output is bit for bit what the single function gives for
  * item i of the inputs; a batch is exactly a loop of single calls, in index order.
@@ -336,6 +336,123 @@ QIRA_API int QiraBatch_Crit_CostaldVolumeHT1979(int n, const double* tc, const d
  * @param[out] out n SRK acentric factors */
 QIRA_API int QiraBatch_Crit_CostaldOmegaHT1979(int n, const double* tb, const double* tc,
                                                const double* pc, double* out);
+/** @} */
+
+/** @name Blending indices and their inverses, N values per call
+ * out[i] is the single function (QIRAIndices.h) of the i-th value, -32767.0 where that
+ * function gives it. Returns n; -1 for n < 1 or a null array. */
+/** @{ */
+
+/** AnilinePointIndex1.
+ * @param[in] n number of values, at least 1
+ * @param[in] anilinePoint n aniline points, any unit
+ * @param[out] out n aniline-point indices */
+QIRA_API int QiraBatch_AnilinePointIndex1(int n, const double* anilinePoint, double* out);
+/** AnilinePointFromIndex1Mix.
+ * @param[in] n number of values, at least 1
+ * @param[in] index n blended indices
+ * @param[out] out n aniline points, unit of the indexed values */
+QIRA_API int QiraBatch_AnilinePointFromIndex1Mix(int n, const double* index, double* out);
+/** CloudPointIndex1.
+ * @param[in] n number of values, at least 1
+ * @param[in] t n cloud points (K)
+ * @param[out] out n cloud-point indices */
+QIRA_API int QiraBatch_CloudPointIndex1(int n, const double* t, double* out);
+/** CloudPointFromIndex1Mix.
+ * @param[in] n number of values, at least 1
+ * @param[in] index n blended indices
+ * @param[out] out n cloud points (K) */
+QIRA_API int QiraBatch_CloudPointFromIndex1Mix(int n, const double* index, double* out);
+/** CloudPointIndex2.
+ * @param[in] n number of values, at least 1
+ * @param[in] t n cloud points (K)
+ * @param[out] out n cloud-point indices */
+QIRA_API int QiraBatch_CloudPointIndex2(int n, const double* t, double* out);
+/** CloudPointFromIndex2Mix.
+ * @param[in] n number of values, at least 1
+ * @param[in] index n blended indices
+ * @param[out] out n cloud points (K) */
+QIRA_API int QiraBatch_CloudPointFromIndex2Mix(int n, const double* index, double* out);
+/** FlashPointIndex1.
+ * @param[in] n number of values, at least 1
+ * @param[in] t n flash points (K)
+ * @param[out] out n flash-point indices */
+QIRA_API int QiraBatch_FlashPointIndex1(int n, const double* t, double* out);
+/** FlashPointFromIndex1Mix.
+ * @param[in] n number of values, at least 1
+ * @param[in] index n blended indices
+ * @param[out] out n flash points (K) */
+QIRA_API int QiraBatch_FlashPointFromIndex1Mix(int n, const double* index, double* out);
+/** FlashPointIndex2.
+ * @param[in] n number of values, at least 1
+ * @param[in] t n flash points (F)
+ * @param[out] out n flash-point indices */
+QIRA_API int QiraBatch_FlashPointIndex2(int n, const double* t, double* out);
+/** FlashPointFromIndex2Mix.
+ * @param[in] n number of values, at least 1
+ * @param[in] index n blended indices
+ * @param[out] out n flash points (F) */
+QIRA_API int QiraBatch_FlashPointFromIndex2Mix(int n, const double* index, double* out);
+/** FlashPointIndexWickey.
+ * @param[in] n number of values, at least 1
+ * @param[in] t n flash points (C)
+ * @param[out] out n flash-point indices */
+QIRA_API int QiraBatch_FlashPointIndexWickey(int n, const double* t, double* out);
+/** FlashPointFromIndexWickeyMix.
+ * @param[in] n number of values, at least 1
+ * @param[in] index n blended indices
+ * @param[out] out n flash points (C) */
+QIRA_API int QiraBatch_FlashPointFromIndexWickeyMix(int n, const double* index, double* out);
+/** FreezePointIndex1.
+ * @param[in] n number of values, at least 1
+ * @param[in] t n freeze points (C)
+ * @param[out] out n freeze-point indices */
+QIRA_API int QiraBatch_FreezePointIndex1(int n, const double* t, double* out);
+/** FreezePointFromIndex1Mix.
+ * @param[in] n number of values, at least 1
+ * @param[in] index n blended indices
+ * @param[out] out n freeze points (C) */
+QIRA_API int QiraBatch_FreezePointFromIndex1Mix(int n, const double* index, double* out);
+/** PourPointIndex1.
+ * @param[in] n number of values, at least 1
+ * @param[in] t n pour points (K)
+ * @param[out] out n pour-point indices, -32767.0 unless T > 1e-30 */
+QIRA_API int QiraBatch_PourPointIndex1(int n, const double* t, double* out);
+/** PourPointFromIndex1Mix.
+ * @param[in] n number of values, at least 1
+ * @param[in] index n blended indices
+ * @param[out] out n pour points (K) */
+QIRA_API int QiraBatch_PourPointFromIndex1Mix(int n, const double* index, double* out);
+/** RVPIndex1.
+ * @param[in] n number of values, at least 1
+ * @param[in] rvp n Reid vapour pressures (kPa)
+ * @param[out] out n RVP indices */
+QIRA_API int QiraBatch_RVPIndex1(int n, const double* rvp, double* out);
+/** RVPFromIndex1Mix.
+ * @param[in] n number of values, at least 1
+ * @param[in] index n blended indices
+ * @param[out] out n Reid vapour pressures (kPa) */
+QIRA_API int QiraBatch_RVPFromIndex1Mix(int n, const double* index, double* out);
+/** Blend_ViscosityIndex1.
+ * @param[in] n number of values, at least 1
+ * @param[in] nu n kinematic viscosities (cSt)
+ * @param[out] out n viscosity indices, -32767.0 where the single function fails */
+QIRA_API int QiraBatch_Blend_ViscosityIndex1(int n, const double* nu, double* out);
+/** Blend_ViscosityFromIndex1Mix.
+ * @param[in] n number of values, at least 1
+ * @param[in] index n blended indices
+ * @param[out] out n kinematic viscosities (cSt) */
+QIRA_API int QiraBatch_Blend_ViscosityFromIndex1Mix(int n, const double* index, double* out);
+/** Blend_ViscosityIndex2.
+ * @param[in] n number of values, at least 1
+ * @param[in] nu n kinematic viscosities (cSt)
+ * @param[out] out n viscosity indices, -32767.0 where the single function fails */
+QIRA_API int QiraBatch_Blend_ViscosityIndex2(int n, const double* nu, double* out);
+/** Blend_ViscosityFromIndex2Mix.
+ * @param[in] n number of values, at least 1
+ * @param[in] index n blended indices
+ * @param[out] out n kinematic viscosities (cSt) */
+QIRA_API int QiraBatch_Blend_ViscosityFromIndex2Mix(int n, const double* index, double* out);
 /** @} */
 
 QIRA_C_END

@@ -137,7 +137,8 @@ int xdenAtmosphericBatch(int n, const double* t, const double* tc, const double*
 TEST(Batch, ValuesAreLoopsOfSingleCallsBitForBit) {
   const std::pair<double, double> tb{250, 1100}, sg{0.55, 1.1}, mw{50, 900}, kw{10, 13.5}, tr{0.2, 1.05},
       omega{0, 1.2}, tc{400, 1200}, pc{800, 5000}, vol{0.1, 1.5}, rho{600, 1050}, t{300, 650}, d15{0.78, 0.93},
-      octane{60, 110}, nu{1, 500}, tbC{-50, 700};
+      octane{60, 110}, nu{1, 500}, tbC{-50, 700}, tC{-60, 350}, tF{-80, 650}, rvp{5, 150}, cst{0.3, 2000},
+      aniline{0.5, 3}, unit{0.05, 1.2};
   const std::vector<ValueCase> cases = {
       QIRA_VALUE_CASE_2(QiraBatch_Blend_uopk, Blend_uopk, mw, sg),
       QIRA_VALUE_CASE_2(QiraBatch_Blend_mw, Blend_mw, sg, kw),
@@ -166,6 +167,28 @@ TEST(Batch, ValuesAreLoopsOfSingleCallsBitForBit) {
       QIRA_VALUE_CASE_2(QiraBatch_Crit_VcTwu1984, QiraCrit_VcTwu1984, tb, sg),
       QIRA_VALUE_CASE_3(QiraBatch_Crit_CostaldVolumeHT1979, QiraCrit_CostaldVolumeHT1979, tc, pc, omega),
       QIRA_VALUE_CASE_3(QiraBatch_Crit_CostaldOmegaHT1979, QiraCrit_CostaldOmegaHT1979, tb, tc, pc),
+      QIRA_VALUE_CASE_1(QiraBatch_AnilinePointIndex1, AnilinePointIndex1, t),
+      QIRA_VALUE_CASE_1(QiraBatch_AnilinePointFromIndex1Mix, AnilinePointFromIndex1Mix, aniline),
+      QIRA_VALUE_CASE_1(QiraBatch_CloudPointIndex1, CloudPointIndex1, t),
+      QIRA_VALUE_CASE_1(QiraBatch_CloudPointFromIndex1Mix, CloudPointFromIndex1Mix, octane),
+      QIRA_VALUE_CASE_1(QiraBatch_CloudPointIndex2, CloudPointIndex2, t),
+      QIRA_VALUE_CASE_1(QiraBatch_CloudPointFromIndex2Mix, CloudPointFromIndex2Mix, cst),
+      QIRA_VALUE_CASE_1(QiraBatch_FlashPointIndex1, FlashPointIndex1, t),
+      QIRA_VALUE_CASE_1(QiraBatch_FlashPointFromIndex1Mix, FlashPointFromIndex1Mix, unit),
+      QIRA_VALUE_CASE_1(QiraBatch_FlashPointIndex2, FlashPointIndex2, tF),
+      QIRA_VALUE_CASE_1(QiraBatch_FlashPointFromIndex2Mix, FlashPointFromIndex2Mix, cst),
+      QIRA_VALUE_CASE_1(QiraBatch_FlashPointIndexWickey, FlashPointIndexWickey, tC),
+      QIRA_VALUE_CASE_1(QiraBatch_FlashPointFromIndexWickeyMix, FlashPointFromIndexWickeyMix, cst),
+      QIRA_VALUE_CASE_1(QiraBatch_FreezePointIndex1, FreezePointIndex1, tC),
+      QIRA_VALUE_CASE_1(QiraBatch_FreezePointFromIndex1Mix, FreezePointFromIndex1Mix, cst),
+      QIRA_VALUE_CASE_1(QiraBatch_PourPointIndex1, PourPointIndex1, t),
+      QIRA_VALUE_CASE_1(QiraBatch_PourPointFromIndex1Mix, PourPointFromIndex1Mix, cst),
+      QIRA_VALUE_CASE_1(QiraBatch_RVPIndex1, RVPIndex1, rvp),
+      QIRA_VALUE_CASE_1(QiraBatch_RVPFromIndex1Mix, RVPFromIndex1Mix, cst),
+      QIRA_VALUE_CASE_1(QiraBatch_Blend_ViscosityIndex1, Blend_ViscosityIndex1, cst),
+      QIRA_VALUE_CASE_1(QiraBatch_Blend_ViscosityFromIndex1Mix, Blend_ViscosityFromIndex1Mix, unit),
+      QIRA_VALUE_CASE_1(QiraBatch_Blend_ViscosityIndex2, Blend_ViscosityIndex2, cst),
+      QIRA_VALUE_CASE_1(QiraBatch_Blend_ViscosityFromIndex2Mix, Blend_ViscosityFromIndex2Mix, unit),
   };
   constexpr int kN = 200;
   unsigned seed = 2026;

@@ -272,14 +272,18 @@ def batched(batch_name, quantities, to_library=None, from_library=None, outputs=
     quantities gives each argument's range check (None: finite only), valid (optional) a
     check across the arguments, element-wise on their arrays; to_library maps
     the checked argument arrays to the library's arguments, from_library the outputs
-    back. Any point that fails a check, yields no value, or a range fault that only warns,
-    sends the call down the point-by-point path, which raises or warns as before; so
-    does a loaded library that predates the batch functions."""
+    back. Arguments left out take the function's defaults. Any point that fails a check,
+    yields no value, or a range fault that only warns, sends the call down the
+    point-by-point path, which raises or warns as before; so does a loaded library that
+    predates the batch functions."""
     def wrap(fn):
         each = broadcast(fn)
+        defaults = fn.__defaults__ or ()
 
         @functools.wraps(fn)
         def wrapper(*args, **kwargs):
+            if len(args) < len(quantities) and len(quantities) - len(args) <= len(defaults):
+                args += defaults[len(args) - len(quantities):]
             if (kwargs or len(args) != len(quantities) or not any(_is_array(a) for a in args)
                     or not library().has(batch_name)):
                 return each(*args, **kwargs)

@@ -6,8 +6,8 @@ the cetane density in g/cm3, the estimates in degrees Celsius, indices in degree
 Fahrenheit or Celsius, octane contents in percent) convert at this boundary; their C
 forms stay available in ``qira.raw``. A scalar correlation takes NumPy arrays, which
 broadcast against each other, and returns an array (a tuple of arrays for a tuple); the
-MW, gravity, liquid-property, cetane and estimate correlations evaluate all points in one
-library call.
+MW, gravity, liquid-property, cetane, octane, index and estimate correlations evaluate all
+points in one library call.
 """
 import math
 from collections import namedtuple
@@ -219,8 +219,13 @@ def rvp_from_tvp(tvp, t, d86_slope, guess=68.95):
 
 # ---- blend indices (temperatures in K) ----------------------------------------------
 
+def _batch_of(raw_fn):
+    # The library's N-value form of a raw index function (named after its C function).
+    return "QiraBatch_" + raw_fn.__name__
+
+
 def _index(name, raw_fn, to_raw=None, doc="", quantity="t"):
-    @c.broadcast
+    @c.batched(_batch_of(raw_fn), (quantity,), to_library=to_raw and (lambda t: (to_raw(t),)))
     def index(t):
         v = c.num(name, "t", t, quantity)
         return c.result(name, raw_fn(to_raw(v) if to_raw else v))
@@ -230,7 +235,7 @@ def _index(name, raw_fn, to_raw=None, doc="", quantity="t"):
 
 
 def _from_index(name, raw_fn, from_raw=None, doc=""):
-    @c.broadcast
+    @c.batched(_batch_of(raw_fn), (None,), from_library=from_raw)
     def inverse(index):
         v = c.result(name, raw_fn(c.num(name, "index", index)))
         return from_raw(v) if from_raw else v
@@ -408,7 +413,7 @@ def healy_ron_mon(fractions, ron, mon, olefins, aromatics):
     return raw.healy_ron_mon(x, c.seq(fn, "ron", ron, "positive", n), c.seq(fn, "mon", mon, "positive", n), o, a)
 
 
-@c.broadcast
+@c.batched("QiraBatch_MonClear", ("positive", None))
 def mon_clear(ron, correction=0.0):
     """A motor octane number estimated from a research octane number: 0.83 RON + 22.5 -
     0.02 correction. The correction term is the caller's (the procedure subtracts it as

@@ -100,6 +100,12 @@ class BroadcastBatchTest(unittest.TestCase):
             (crit.tc_twu, (tb, sg)), (crit.vc_riazi_daubert, (tb, sg)), (crit.pc_kesler_lee, (tb, sg)),
             (crit.acentric_kesler_lee, (tb, sg, tc, pc)), (crit.costald_omega, (tb, tc, pc)),
             (crit.costald_volume, (tc, pc, 0.3)),
+            (main.mon_clear, (rho / 10.0,)), (main.mon_clear, (rho / 10.0, kw)),
+            (main.flash_point_index, (tb,)), (main.flash_point_from_index, (main.flash_point_index(tb),)),
+            (main.flash_point_index_api, (tb,)), (main.flash_point_index_wickey, (tb,)),
+            (main.pour_point_index, (tb - 150.0,)), (main.cloud_point_index, (tb - 150.0,)),
+            (main.freeze_point_index, (tb - 150.0,)), (main.freeze_point_from_index, (kw,)),
+            (main.rvp_index, (tr * 100.0,)),
         ]
         for fn, args in cases:
             got = fn(*args)
@@ -120,6 +126,10 @@ class BroadcastBatchTest(unittest.TestCase):
             main.critical.tc_riazi_daubert(np.array([400.0, 500.0]), np.array([0.8, -0.8]))
         with self.assertRaisesRegex(main.QiraError, "QiraCrit_TcRiaziDaubert1980"):
             main.critical.tc_riazi_daubert(np.array([400.0, 5000.0]), 0.8)  # result below tb
+        with self.assertRaisesRegex(ValueError, r"flash_point_index: t = 20.0 is below 100 K"):
+            main.flash_point_index(np.array([330.0, 20.0]))
+        with self.assertRaisesRegex(main.QiraError, "flash_point_from_index: no value"):
+            main.flash_point_from_index(np.array([1e-4, -1e-4]))  # a negative index has no flash point
 
 
 @unittest.skipIf(np is None, "NumPy not installed")
