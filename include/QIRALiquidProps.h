@@ -115,8 +115,8 @@ QIRA_API void pc_Calc_API_5B1_1TVP(double t, double r, double s, double* tvp, bo
 /** The RVP (psi) that gives the target TVP (psia) at slope S and temperature T (R):
  * Newton's method from the guess in *rvp, at most 25 updates, tolerance 1e-5 psia.
  * On success *rvp holds the RVP found, otherwise -32767.0 (also, with the not-converged
- * report at 0 iterations, for a not-a-number guess or target). A one-line report naming the
- * phase and the iteration count is written into `report` (see QIRA_RVP_REPORT_CAPACITY).
+ * report at 0 iterations, for a guess that is not finite or a not-a-number target). A
+ * one-line report naming the phase and the iteration count is written into `report` (see QIRA_RVP_REPORT_CAPACITY).
  * Null rvp: nothing done. Null report: no report. Null phase: an empty phase name.
  * @param[in] targetTvp target true vapour pressure, psia
  * @param[in,out] rvp [1] guess in, RVP found out, psi

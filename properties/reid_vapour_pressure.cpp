@@ -126,8 +126,10 @@ QIRA_API void pc_Calc_API_5B1_1(double targetTvp, double* rvp, double s, double 
                                 char* report, const char* phase) {
   if (!rvp) return;
   qira::guardedVoid([&] {
-    if (std::isnan(*rvp) || std::isnan(targetTvp)) {
-      // Nothing to iterate from or towards: not converged, with no update made.
+    if (!std::isfinite(*rvp) || std::isnan(targetTvp)) {
+      // Nothing to iterate from or towards: not converged, with no update made. An
+      // infinite guess counts as none: at T = 0 or a target of 0 the first test would
+      // otherwise take it as converged and hand it back.
       *rvp = qira::kMissing;
       if (report)
         std::snprintf(report, QIRA_RVP_REPORT_CAPACITY,

@@ -16,9 +16,9 @@ constexpr double kKpaPerPsia = qira::kKpaPerPsi;
 constexpr double kM3KmolPerFt3Lbmol = qira::kM3PerKmolPerFt3PerLbmol;
 using qira_test::expectRows;
 using qira_test::kMiss;
+using qira_test::kInf;
 using qira_test::kNaN;
 using qira_test::rel;
-const double kInf = std::numeric_limits<double>::infinity();
 
 // Ahmed, Equations of State and PVT Analysis, 2nd ed. (2016), Example 2.2: a fraction of
 // Tb = 198 F (658 R in the book) and SG 0.7365.

@@ -114,6 +114,9 @@ TEST(ReidVapourPressure, EveryExitWithItsReport) {
                                    {1, 0.3, 0.5, 400, kMiss, "Phase: Naphtha - API 5B1.1 Not Converged at 25 iterations."},
                                    {kNaN, 5, 3, 559.67, kMiss, "Phase: Naphtha - API 5B1.1 Not Converged at 0 iterations."},
                                    {0, kNaN, 3, 559.67, kMiss, "Phase: Naphtha - API 5B1.1 Not Converged at 0 iterations."},
+                                   // an infinite guess where the first test alone would take it as converged
+                                   {0, kInf, 3, 0, kMiss, "Phase: Naphtha - API 5B1.1 Not Converged at 0 iterations."},
+                                   {0, -kInf, 3, 559.67, kMiss, "Phase: Naphtha - API 5B1.1 Not Converged at 0 iterations."},
                                    {0, 0, 3, 559.67, 0, "Modified API_5B1_1 method converged for Phase: Naphtha at 0 iterations."}};
   for (const Case& c : cases) {
     double rvp = c.guess;

@@ -14,6 +14,7 @@ namespace qira_test {
 
 constexpr double kMiss = QIRA_MISSING;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
 // The default FBP yield as the library computes it, 99.999 / 100: one unit in the last
 // place off the literal 0.99999.
 const double kFbp = 99.999 / 100;
