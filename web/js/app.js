@@ -80,7 +80,7 @@ var QiraPage = (function () {
       var tr = R.el("tr", { "data-stream": String(s.id) });
       var show = R.el("input", { type: "radio", name: "shown-stream", "aria-label": "show " + s.name });
       show.checked = current !== null && current.id === s.id;
-      show.addEventListener("change", function () { showStream(s, cutSpecOf(s)); });
+      show.addEventListener("change", function () { showStream(s, cutRequestOf(s)); });
       tr.appendChild(R.el("td")).appendChild(show);
       tr.appendChild(R.el("td", { "class": "stream-name" }, s.name));
       tr.appendChild(R.el("td", {}, s.standard));
@@ -100,21 +100,21 @@ var QiraPage = (function () {
 
   // ---- cutting --------------------------------------------------------------------
 
-  function cutSpecOf(s) {
+  function cutRequestOf(s) {
     return s.defaultCuts ? JSON.parse(JSON.stringify(s.defaultCuts)) : { count: 10 };
   }
 
-  // The cut controls set to a spec in kelvin, shown in the display unit.
-  function setCutControls(spec, unit) {
+  // The cut controls set to a request in kelvin, shown in the display unit.
+  function setCutControls(request, unit) {
     $("display-unit").value = unit;
     updateUnitLabels();
-    var mode = spec.temperatures ? "temperatures" : spec.named ? "named" : "count";
+    var mode = request.temperatures ? "temperatures" : request.named ? "named" : "count";
     $("cut-mode-" + mode).checked = true;
     var show = function (k) { return k === undefined || k === null ? "" : String(+U.fromKelvin[unit](k).toFixed(6)); };
-    $("cut-count").value = spec.count === undefined ? 10 : spec.count;
-    $("cut-lo").value = mode === "count" ? show(spec.lo) : "";
-    $("cut-hi").value = mode === "count" ? show(spec.hi) : "";
-    $("cut-temperatures").value = spec.temperatures ? spec.temperatures.map(show).join(", ") : "";
+    $("cut-count").value = request.count === undefined ? 10 : request.count;
+    $("cut-lo").value = mode === "count" ? show(request.lo) : "";
+    $("cut-hi").value = mode === "count" ? show(request.hi) : "";
+    $("cut-temperatures").value = request.temperatures ? request.temperatures.map(show).join(", ") : "";
   }
 
   function updateUnitLabels() {
@@ -124,11 +124,11 @@ var QiraPage = (function () {
     });
   }
 
-  // Cuts stream s by spec and shows it; a refused cut leaves the stream chosen, so that
+  // Cuts stream s by request and shows it; a refused cut leaves the stream chosen, so that
   // the cut can be mended, and no table on show.
-  function cutAndShow(s, spec) {
+  function cutAndShow(s, request) {
     current = s;
-    shownTable = guarded(QiraInput.cutField(spec), function () { return QiraInput.cut(s.handle, spec); }) || null;
+    shownTable = guarded(QiraInput.cutField(request), function () { return QiraInput.cut(s.handle, request); }) || null;
     if (!shownTable) {
       R.clearTable();
       $("results").hidden = true;
@@ -139,11 +139,11 @@ var QiraPage = (function () {
     return true;
   }
 
-  function showStream(s, spec) {
+  function showStream(s, request) {
     clearErrors();
-    setCutControls(spec, s.unit);
+    setCutControls(request, s.unit);
     var t0 = performance.now();
-    var shown = cutAndShow(s, spec);
+    var shown = cutAndShow(s, request);
     timings.lastCut = performance.now() - t0;
     return shown;
   }
@@ -168,10 +168,10 @@ var QiraPage = (function () {
     if (!current) return;
     clearErrors();
     var unit = $("display-unit").value;
-    var spec = guarded("cut-count", function () { return QiraInput.cutSpec(unit); });
-    if (!spec) return;
+    var request = guarded("cut-count", function () { return QiraInput.cutRequest(unit); });
+    if (!request) return;
     current.unit = unit;
-    cutAndShow(current, spec);
+    cutAndShow(current, request);
   }
 
   // ---- input ----------------------------------------------------------------------
@@ -187,7 +187,7 @@ var QiraPage = (function () {
           var assay = guarded("assay-file", function () { return F.read(bytes, file.name); });
           if (!assay) { hideResults(); return; }
           var s = addStream(assay, "assay-file");
-          if (s) showStream(s, cutSpecOf(s));
+          if (s) showStream(s, cutRequestOf(s));
         });
       });
     }, Promise.resolve()).then(function () {
@@ -202,7 +202,7 @@ var QiraPage = (function () {
     var assay = guarded("f-curve", function () { return QiraInput.fromForm(); });
     if (!assay) { hideResults(); return; }
     var s = addStream(assay, "f-curve");
-    if (s) showStream(s, cutSpecOf(s));
+    if (s) showStream(s, cutRequestOf(s));
   }
 
   function onBlend() {

@@ -247,16 +247,16 @@ var QiraEngine = (function () {
 
   // Cuts by {count, lo, hi} (K, optional ends), {temperatures: [K...]} or {named}; throws
   // EngineError with the library's message.
-  function cut(h, spec) {
+  function cut(h, request) {
     withScratch(function (s) {
-      if (spec.temperatures) {
-        call(h, "CutAt", spec.temperatures.length, s.doubles(spec.temperatures));
-      } else if (spec.named) {
-        call(h, "CutNamed", spec.named);
+      if (request.temperatures) {
+        call(h, "CutAt", request.temperatures.length, s.doubles(request.temperatures));
+      } else if (request.named) {
+        call(h, "CutNamed", request.named);
       } else {
-        var lo = spec.lo === undefined || spec.lo === null ? MISSING : spec.lo;
-        var hi = spec.hi === undefined || spec.hi === null ? MISSING : spec.hi;
-        call(h, "CutByCount", spec.count === undefined ? 10 : spec.count, lo, hi);
+        var lo = request.lo === undefined || request.lo === null ? MISSING : request.lo;
+        var hi = request.hi === undefined || request.hi === null ? MISSING : request.hi;
+        call(h, "CutByCount", request.count === undefined ? 10 : request.count, lo, hi);
       }
     });
     return table(h);

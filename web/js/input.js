@@ -84,8 +84,8 @@ var QiraInput = (function () {
     });
   }
 
-  // The cut controls as a spec in kelvin.
-  function cutSpec(unit) {
+  // The cut controls as a request in kelvin.
+  function cutRequest(unit) {
     var conv = U.toKelvin[unit];
     var mode = document.querySelector('input[name="cut-mode"]:checked').value;
     if (mode === "named") return { named: "refinery" };
@@ -93,11 +93,11 @@ var QiraInput = (function () {
       return { temperatures: numbers($("cut-temperatures").value, "cut-temperatures").map(conv) };
     }
     var count = Number($("cut-count").value);
-    var spec = { count: Number.isInteger(count) ? count : $("cut-count").value };
+    var request = { count: Number.isInteger(count) ? count : $("cut-count").value };
     var lo = numbers($("cut-lo").value, "cut-count"), hi = numbers($("cut-hi").value, "cut-count");
-    if (lo.length) spec.lo = conv(lo[0]);
-    if (hi.length) spec.hi = conv(hi[0]);
-    return spec;
+    if (lo.length) request.lo = conv(lo[0]);
+    if (hi.length) request.hi = conv(hi[0]);
+    return request;
   }
 
   // The command's checks of a cut before the engine's (values in kelvin).
@@ -108,9 +108,9 @@ var QiraInput = (function () {
     }
     return v;
   }
-  function checkCut(spec) {
-    if (spec.temperatures) {
-      var b = spec.temperatures.map(function (t, i) { return ranged("temperatures", t, 100.0, 1500.0, i); });
+  function checkCut(request) {
+    if (request.temperatures) {
+      var b = request.temperatures.map(function (t, i) { return ranged("temperatures", t, 100.0, 1500.0, i); });
       for (var i = 1; i < b.length; i++) {
         if (b[i] <= b[i - 1]) {
           throw new Error("temperatures[" + i + "] = " + U.pyFloat(b[i]) + " does not ascend from " + U.pyFloat(b[i - 1]));
@@ -119,23 +119,23 @@ var QiraInput = (function () {
       if (b.length < 2) throw new Error("temperatures needs at least 2 boundaries, got " + b.length);
       return;
     }
-    if (spec.named) return;
-    var count = spec.count === undefined ? 10 : spec.count;
+    if (request.named) return;
+    var count = request.count === undefined ? 10 : request.count;
     if (typeof count !== "number" || !Number.isInteger(count) || !(1 <= count && count <= 200)) {
       throw new Error("count must be an int from 1 to 200, not " + (typeof count === "number" ? String(count) : P.repr(String(count))));
     }
-    if (spec.lo !== undefined) ranged("lo", spec.lo, 90.0, 1500.0);
-    if (spec.hi !== undefined) ranged("hi", spec.hi, 90.0, 1500.0);
+    if (request.lo !== undefined) ranged("lo", request.lo, 90.0, 1500.0);
+    if (request.hi !== undefined) ranged("hi", request.hi, 90.0, 1500.0);
   }
 
   // The cut table of a stream: the command's checks, then the engine's.
-  function cut(handle, spec) {
-    checkCut(spec);
-    return E.cut(handle, spec);
+  function cut(handle, request) {
+    checkCut(request);
+    return E.cut(handle, request);
   }
 
-  function cutField(spec) {
-    return spec.temperatures ? "cut-temperatures" : spec.named ? "cut-count" : "cut-count";
+  function cutField(request) {
+    return request.temperatures ? "cut-temperatures" : request.named ? "cut-count" : "cut-count";
   }
 
   // ---- blending -------------------------------------------------------------------
@@ -175,5 +175,5 @@ var QiraInput = (function () {
     };
   }
 
-  return { create: create, fromForm: fromForm, cutSpec: cutSpec, cutField: cutField, cut: cut, blend: blend };
+  return { create: create, fromForm: fromForm, cutRequest: cutRequest, cutField: cutField, cut: cut, blend: blend };
 })();
