@@ -118,6 +118,10 @@ struct System {
   double* half[2] = {r0, nullptr};
 };
 
+// Solver callbacks that take the point and give zero residuals.
+void ignorePoint(double*) {}
+void zeroResiduals(double* f) { f[0] = f[1] = 0; }
+
 // The octane estimate's temperatures.
 const double kOctaneT[] = {60, 80, 100, 120, 150};
 
@@ -533,12 +537,14 @@ TEST(Contract, SolversRefuseNullAndSingularSystems) {
          NRsolver::Instance()->ComputeJacobian(nullptr, s.half);
          return s.r0[0] == 9;
        }},
-      {"NRsolver::ComputeJacobian, null row: nothing written",
+      {"NRsolver::ComputeJacobian, callbacks set, null row: nothing written",
        [] {
          NRsolver::Instance()->InitNRsolver(2, 0, nullptr, nullptr);
+         Qira_SetCallbacks(reinterpret_cast<void*>(&ignorePoint), reinterpret_cast<void*>(&zeroResiduals));
          System s;
          s.r0[0] = 9;
          NRsolver::Instance()->ComputeJacobian(s.x, s.half);
+         Qira_SetCallbacks(nullptr, nullptr);
          return s.r0[0] == 9;
        }},
       {"NRsolver::ComputeRHS, null residuals: nothing happens",

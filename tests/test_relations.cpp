@@ -43,6 +43,7 @@ TEST(Relations, BadArgumentsGiveTheMarker) {
   for (double r : {QiraRel_SgFromApi(-131.5), QiraRel_SgFromApi(kNaN), QiraRel_SgFromApi(inf),
                    QiraRel_ApiFromSg(0), QiraRel_ApiFromSg(-0.8), QiraRel_ApiFromSg(kNaN),
                    QiraRel_WatsonK(0, 0.8), QiraRel_WatsonK(400, 0), QiraRel_WatsonK(kNaN, 0.8),
+                   QiraRel_WatsonK(400, -0.8), QiraRel_MwRiaziDaubert1980(0, 0.8),
                    QiraRel_MwRiaziDaubert1980(-1, 0.8), QiraRel_MwRiaziDaubert1980(400, kNaN),
                    QiraRel_WaltherOrdinate(0), QiraRel_WaltherOrdinate(kNaN), QiraRel_WaltherViscosity(kNaN),
                    QiraRel_WaltherViscosity(inf), QiraRel_WaltherAbscissa(0), QiraRel_WaltherAbscissa(-inf)})
